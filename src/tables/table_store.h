@@ -1,0 +1,145 @@
+#pragma once
+// TableStore: one table in memory — typed fields, records with states, the change log,
+// a filtered and optionally ordered view with a cursor — loaded from and saved to a table file.
+//
+// Text is UTF-8 in memory; code page 1250 exists only inside the file reader and writer.
+// Every failure throws kvadrix::Error with a message fit for the user.
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace kvadrix::tables {
+
+enum class FieldKind {
+  kInteger,   // "i4" (and, read-only, the other integer kinds)
+  kString,    // "string", "string.uni"
+  kDate,      // "date"
+  kBoolean,   // "boolean"
+  kReadOnly,  // any other kind the reader accepts: kept as its text, never written to
+};
+
+struct FieldDef {
+  std::string name;       // as defined ("fieldname" when present, else "attrname")
+  std::string fieldtype;  // as in the file: "i4", "string", "date", "boolean", ...
+  int width = 0;          // strings: the most characters a value keeps
+  // Further FIELD attributes of a loaded file, written back unchanged, in file order.
+  std::vector<std::pair<std::string, std::string>> extra_attributes;
+
+  FieldKind Kind() const;
+};
+
+FieldDef IntegerField(std::string name);
+FieldDef StringField(std::string name, int width);
+FieldDef DateField(std::string name);
+FieldDef BooleanField(std::string name);
+
+// Record states as stored in the file's RowState attribute.
+enum RowState : int {
+  kUnchanged = 0,
+  kSuperseded = 1,
+  kDeleted = 2,
+  kInserted = 4,
+  kModified = 8,
+};
+
+class TableStore;
+
+// A field of the current record (or of the record being edited or appended).
+class FieldRef {
+ public:
+  FieldRef(TableStore* store, int field) : store_(store), field_(field) {}
+
+  bool IsNull() const;
+  int32_t AsInteger() const;  // null gives 0
+  std::string AsString() const;  // null gives ""
+  bool AsBoolean() const;  // null gives false
+
+  // Writing needs edit or insert state.
+  void SetAsInteger(int32_t value);
+  void SetAsString(std::string_view value);  // a String field keeps at most its width
+  void SetAsBoolean(bool value);
+  void SetAsDateTime(double day_count);  // a Date field keeps the calendar day
+  void Clear();                          // back to null
+
+ private:
+  TableStore* store_;
+  int field_;
+};
+
+class TableStore {
+ public:
+  // A store whose fields come from the file it loads (the puzzle table).
+  TableStore();
+  // A store with declared fields; a loaded file must match them.
+  explicit TableStore(std::vector<FieldDef> declared_fields);
+  ~TableStore();
+  TableStore(TableStore&&) noexcept;
+  TableStore& operator=(TableStore&&) noexcept;
+
+  void CreateDataSet();
+  void LoadFromFile(const std::filesystem::path& file);
+  // Atomic: a temporary file in the same folder, flushed, renamed over the old one.
+  // Refuses a file this store failed to load, so unreadable data is never overwritten.
+  void SaveToFile(const std::filesystem::path& file);
+  bool Active() const;
+  void EmptyDataSet();
+
+  void First();
+  void Next();
+  bool Eof() const;
+  int RecordCount() const;
+  int RecNo() const;  // 1-based position of the cursor in the view, 0 when the view is empty
+
+  FieldRef FieldByName(std::string_view name);
+  int FieldCount() const;
+  const FieldDef& Field(int index) const;
+  int FieldIndex(std::string_view name) const;  // -1 when no field has that name
+
+  void Append();
+  void Edit();
+  void Post();
+  void Delete();
+  bool Editing() const;  // edit or insert state
+
+  void SetFilter(std::string_view text);
+  const std::string& Filter() const;
+  void SetFiltered(bool on);
+  bool Filtered() const;
+  void SetIndexFieldNames(std::string_view field_name);
+  const std::string& IndexFieldNames() const;
+
+  void DisableControls();
+  void EnableControls();
+  bool ControlsDisabled() const;
+
+  // Read access to the view by position, for grids bound to the table.
+  std::string ViewValue(int view_row, int field) const;
+  bool ViewIsNull(int view_row, int field) const;
+
+  // What the file holds beyond the view, for tests and tools.
+  int StoredRecordCount() const;             // every record, superseded and deleted included
+  int StoredRecordState(int record) const;   // record numbers from 1
+  const std::vector<uint32_t>& ChangeLog() const;  // three numbers per change
+
+  // Called after every change of the view or its data (bound grids refresh from it).
+  void SetChangeListener(std::function<void()> listener);
+
+ private:
+  friend class FieldRef;
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+// The filter grammar's quoting of a string constant: apostrophes doubled, wrapped in apostrophes.
+std::string QuoteFilterString(std::string_view text);
+
+// True when every character of the UTF-8 text has a code page 1250 byte.
+bool FitsCodePage1250(std::string_view utf8);
+
+}  // namespace kvadrix::tables
