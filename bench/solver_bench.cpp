@@ -7,6 +7,7 @@
 #include "bench_puzzle.h"
 #include "board/givens.h"
 #include "solver/candidates.h"
+#include "solver/exact_solver.h"
 
 namespace kvadrix::bench {
 namespace {
