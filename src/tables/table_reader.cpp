@@ -23,11 +23,22 @@ class Reader {
   TableData Read(std::string_view file);
 
  private:
+  // No exception may cross expat's C frames: a failure inside a handler stops the parser.
   static void XMLCALL OnStart(void* self, const XML_Char* name, const XML_Char** atts) {
-    static_cast<Reader*>(self)->Start(name, atts);
+    Reader& reader = *static_cast<Reader*>(self);
+    try {
+      reader.Start(name, atts);
+    } catch (const std::exception& error) {
+      reader.Fail(error.what());
+    }
   }
   static void XMLCALL OnEnd(void* self, const XML_Char* /*name*/) {
-    static_cast<Reader*>(self)->End();
+    Reader& reader = *static_cast<Reader*>(self);
+    try {
+      reader.End();
+    } catch (const std::exception& error) {
+      reader.Fail(error.what());
+    }
   }
   static void XMLCALL OnDoctype(void* self, const XML_Char*, const XML_Char*, const XML_Char*,
                                 int) {
@@ -62,7 +73,7 @@ class Reader {
 
 void Reader::Fail(std::string message) {
   if (!error_.empty()) return;
-  error_ = std::move(message);
+  error_ = message.empty() ? "ismeretlen hiba" : std::move(message);
   XML_StopParser(parser_, XML_FALSE);
 }
 

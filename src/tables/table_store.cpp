@@ -276,6 +276,7 @@ void TableStore::SetIndexFieldNames(std::string_view field_name) {
     return;
   }
   impl.PostPending();
+  if (bound == impl.view.IndexFields()) return;  // the same order: nothing to redo
   const bool had_record = !impl.Records().empty();
   const uint32_t record = had_record ? impl.Records()[impl.cursor] : 0;
   impl.view.SetIndex(std::move(bound));
