@@ -67,8 +67,8 @@ class Reader {
   bool fields_done_ = false;
   bool rowdata_seen_ = false;
   std::vector<std::string> attrnames_;
-  std::vector<int> slot_cache_;
-  size_t expected_rows_ = 0;  // the field of each attribute position of the previous row
+  std::vector<int> slot_cache_;  // the field of each attribute position of the previous row
+  size_t expected_rows_ = 0;
 };
 
 void Reader::Fail(std::string message) {
@@ -84,8 +84,8 @@ bool Reader::Expect(std::string_view name, bool allowed) {
 
 void Reader::Start(const char* name, const char** atts) {
   if (!error_.empty()) return;
-  const Element parent = open_.empty() ? Element::kRow : open_.back();
   const bool at_top = open_.empty();
+  const Element parent = at_top ? Element::kPacket : open_.back();  // checked with at_top
   const std::string_view element = name;
   if (std::strcmp(name, "ROW") == 0) {
     if (!Expect(element, !at_top && parent == Element::kRowData)) return;

@@ -102,13 +102,8 @@ void TableStore::Impl::Close() {
   view.Clear();
   cursor = 0;
   eof = true;
-  if (declared_fields.empty()) {
-    data = TableData();
-  } else {
-    data.SetFields(declared_fields);
-    data.params.clear();
-    data.param_elements.clear();
-  }
+  data = TableData();
+  if (!declared_fields.empty()) data.SetFields(declared_fields);
   if (was_active) Notify();
 }
 
