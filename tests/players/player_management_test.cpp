@@ -35,6 +35,9 @@ TEST_F(PlayerManagement, AddingStoresTheRowOwnerOnlyAndSeedsFromTheClock) {
   Add(Player("Béla", "", 1), 7);
   EXPECT_EQ(StoredRows(), (std::vector<std::string>{"424242|Anna|titok|2|3", "7|Béla||1|1"}));
   EXPECT_EQ(Reloaded(MakePlayerTable, file).ChangeLog(), (std::vector<uint32_t>{1, 0, 4, 2, 0, 4}));
+  EXPECT_EQ(std::filesystem::status(file).permissions() & std::filesystem::perms::all,
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write)
+      << "a replaced player file stays private";
   EXPECT_EQ(ReloadPlayerList(players_, folder_.path()), (std::vector<std::string>{"Anna", "Béla"}));
   EXPECT_FALSE(players_.Filtered());
 }

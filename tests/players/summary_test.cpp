@@ -14,17 +14,17 @@
 namespace kvadrix::players {
 namespace {
 
-using testing::PuzzleSpec;
+using testing::PuzzleRecord;
 
 class Summary : public PlayerFiles {
  protected:
   void SetUp() override {
-    std::vector<PuzzleSpec> specs = {{70001, "T", 1}, {60001, "T", 2}, {60000, "T", 3}};
-    testing::AddLevel(specs, 'E', 1, 3);
-    testing::AddLevel(specs, 'A', 2, 2);
-    specs.push_back({40002, "M", 2});  // no 40001: no separator before "Mester"
-    testing::AddLevel(specs, 'I', 5, 1);
-    puzzles_ = testing::PuzzleTable(folder_ / "sudoku.xml", specs);
+    std::vector<PuzzleRecord> records = {{70001, "T", 1}, {60001, "T", 2}, {60000, "T", 3}};
+    testing::AddLevel(records, 'E', 1, 3);
+    testing::AddLevel(records, 'A', 2, 2);
+    records.push_back({40002, "M", 2});  // no 40001: no separator before "Mester"
+    testing::AddLevel(records, 'I', 5, 1);
+    puzzles_ = testing::PuzzleTable(folder_ / "sudoku.xml", records);
     results_.CreateDataSet();
     summary_.CreateDataSet();
   }

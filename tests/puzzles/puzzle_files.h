@@ -10,30 +10,30 @@
 
 namespace kvadrix::testing {
 
-struct PuzzleSpec {
+struct PuzzleRecord {
   int32_t id;
   std::string nehezseg;
   int32_t sorszam;
 };
 
 // The IDs of games 1..count of a numbered level: its digit followed by the number in four.
-inline void AddLevel(std::vector<PuzzleSpec>& specs, char code, int digit, int count) {
+inline void AddLevel(std::vector<PuzzleRecord>& records, char code, int digit, int count) {
   for (int number = 1; number <= count; ++number) {
-    specs.push_back({digit * 10000 + number, std::string(1, code), number});
+    records.push_back({digit * 10000 + number, std::string(1, code), number});
   }
 }
 
 // Rows go in the order given, so the ID order of the view is the table's doing.
 inline tables::TableStore PuzzleTable(const std::filesystem::path& file,
-                                      const std::vector<PuzzleSpec>& specs) {
+                                      const std::vector<PuzzleRecord>& records) {
   tables::TableStore writer({tables::IntegerField("ID"), tables::StringField("Nehezseg", 1),
                              tables::IntegerField("Sorszam"), tables::StringField("Mezok", 243)});
   writer.CreateDataSet();
-  for (const PuzzleSpec& spec : specs) {
+  for (const PuzzleRecord& record : records) {
     writer.Append();
-    writer.FieldByName("ID").SetAsInteger(spec.id);
-    writer.FieldByName("Nehezseg").SetAsString(spec.nehezseg);
-    writer.FieldByName("Sorszam").SetAsInteger(spec.sorszam);
+    writer.FieldByName("ID").SetAsInteger(record.id);
+    writer.FieldByName("Nehezseg").SetAsString(record.nehezseg);
+    writer.FieldByName("Sorszam").SetAsInteger(record.sorszam);
     writer.FieldByName("Mezok").SetAsString("115239");
     writer.Post();
   }

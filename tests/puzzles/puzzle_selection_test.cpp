@@ -9,7 +9,7 @@
 namespace kvadrix::puzzles {
 namespace {
 
-using testing::PuzzleSpec;
+using testing::PuzzleRecord;
 using Action = NextPuzzle::Action;
 
 class PuzzleSelection : public ::testing::Test {
@@ -17,11 +17,11 @@ class PuzzleSelection : public ::testing::Test {
   void SetUp() override {
     // A "Többi" puzzle with a one-digit ID, two "Többi" puzzles sharing a game number, and one
     // beyond the numbered levels; "Nehéz" has none.
-    std::vector<PuzzleSpec> specs = {{60001, "T", 2}, {7, "T", 1}, {60002, "T", 2}};
-    testing::AddLevel(specs, 'A', 2, 2);
-    testing::AddLevel(specs, 'E', 1, 300);
-    testing::AddLevel(specs, 'I', 5, 1);
-    puzzles_ = testing::PuzzleTable(folder_ / "sudoku.xml", specs);
+    std::vector<PuzzleRecord> records = {{60001, "T", 2}, {7, "T", 1}, {60002, "T", 2}};
+    testing::AddLevel(records, 'A', 2, 2);
+    testing::AddLevel(records, 'E', 1, 300);
+    testing::AddLevel(records, 'I', 5, 1);
+    puzzles_ = testing::PuzzleTable(folder_ / "sudoku.xml", records);
   }
   int32_t CurrentId() { return puzzles_.FieldByName("ID").AsInteger(); }
   void ExpectStart(const NextPuzzle& next, int32_t id, std::optional<std::string> level,
