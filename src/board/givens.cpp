@@ -7,7 +7,7 @@
 namespace kvadrix::board {
 
 void ValidateGivens(std::string_view text) {
-  if (text.empty()) throw Error("Hibás feladvány: nincs megadott mező.");
+  if (text.empty()) throw Error("Hibás feladvány: a mezők szövege üres.");
   if (text.size() % 3 != 0) {
     throw Error("Hibás feladvány: a mezők szövegének hossza (" + std::to_string(text.size()) +
                 ") nem osztható hárommal.");

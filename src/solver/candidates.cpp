@@ -19,18 +19,22 @@ void RecomputeCandidates(board::GameState& state, const AidSwitches& switches,
                          CandidateView& view) {
   // Excluding each unit's digits one by one or all at once gives the same entries.
   std::array<DigitMask, 9> in_row{}, in_col{}, in_box{};
-  for (int i = 0; i < board::kCellCount; ++i) {
-    const int d = state.board.AtIndex(i);
-    if (d < 1 || d > 9) continue;
-    const int row = board::RowOf(i), col = board::ColOf(i);
-    in_row[row - 1] |= DigitBit(d);
-    in_col[col - 1] |= DigitBit(d);
-    in_box[board::BoxOf(row, col) - 1] |= DigitBit(d);
+  const board::Board& board = state.board;
+  for (int r = 0; r < 9; ++r) {
+    for (int c = 0; c < 9; ++c) {
+      const int d = board.AtIndex(r * 9 + c);
+      if (d < 1 || d > 9) continue;
+      in_row[r] |= DigitBit(d);
+      in_col[c] |= DigitBit(d);
+      in_box[r / 3 * 3 + c / 3] |= DigitBit(d);
+    }
   }
-  for (int i = 0; i < board::kCellCount; ++i) {
-    const int row = board::RowOf(i), col = board::ColOf(i);
-    const DigitMask seen = in_row[row - 1] | in_col[col - 1] | in_box[board::BoxOf(row, col) - 1];
-    state.candidates.SetMaskAt(i, state.board.AtIndex(i) == 0 ? DigitMask(~seen) : 0);
+  for (int r = 0; r < 9; ++r) {
+    for (int c = 0; c < 9; ++c) {
+      const int i = r * 9 + c;
+      const DigitMask seen = in_row[r] | in_col[c] | in_box[r / 3 * 3 + c / 3];
+      state.candidates.SetMaskAt(i, board.AtIndex(i) == 0 ? DigitMask(~seen) : 0);
+    }
   }
   ApplyTechniques(state.candidates, switches);
   RefreshCandidateLabels(state.candidates, view);

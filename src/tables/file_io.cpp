@@ -89,7 +89,7 @@ std::string SystemErrorText(int error_number) {
   }
 }
 
-bool ReadWholeFile(const std::filesystem::path& file, std::string& bytes, ReadFailure& failure) {
+bool ReadWholeFile(const std::filesystem::path& file, FileBytes& bytes, ReadFailure& failure) {
   FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
   struct stat info;
   if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0) {
@@ -101,22 +101,25 @@ bool ReadWholeFile(const std::filesystem::path& file, std::string& bytes, ReadFa
     failure = {true, SystemErrorText(EISDIR)};
     return false;
   }
-  bytes.clear();
-  bytes.resize(static_cast<size_t>(info.st_size));
-  size_t filled = 0;
+  size_t capacity = static_cast<size_t>(info.st_size) + 1;  // one spare byte shows the end
+  bytes.data = std::make_unique_for_overwrite<char[]>(capacity);
+  bytes.size = 0;
   while (true) {
-    if (filled == bytes.size()) bytes.resize(bytes.size() + 65536);  // the file grew meanwhile
-    const ssize_t got = ::read(fd.get(), bytes.data() + filled, bytes.size() - filled);
+    if (bytes.size == capacity) {  // the file grew while it was read
+      auto larger = std::make_unique_for_overwrite<char[]>(capacity * 2);
+      std::memcpy(larger.get(), bytes.data.get(), bytes.size);
+      bytes.data = std::move(larger);
+      capacity *= 2;
+    }
+    const ssize_t got = ::read(fd.get(), bytes.data.get() + bytes.size, capacity - bytes.size);
     if (got < 0) {
       if (errno == EINTR) continue;
       failure = {true, SystemErrorText(errno)};
       return false;
     }
-    if (got == 0) break;
-    filled += static_cast<size_t>(got);
+    if (got == 0) return true;
+    bytes.size += static_cast<size_t>(got);
   }
-  bytes.resize(filled);
-  return true;
 }
 
 void ReplaceFileAtomically(const std::filesystem::path& file, std::string_view bytes,

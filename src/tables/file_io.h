@@ -2,6 +2,7 @@
 // Whole-file reading, and replacing a file so that a crash or a full disk never leaves it half
 // written.
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -12,8 +13,15 @@ struct ReadFailure {
   std::string reason;  // Hungarian, e.g. "nincs hozzá olvasási jog"
 };
 
+// A file's bytes, in a buffer that is not zeroed before the read fills it.
+struct FileBytes {
+  std::unique_ptr<char[]> data;
+  size_t size = 0;
+  std::string_view View() const { return std::string_view(data.get(), size); }
+};
+
 // Returns false and fills failure when the file cannot be read.
-bool ReadWholeFile(const std::filesystem::path& file, std::string& bytes, ReadFailure& failure);
+bool ReadWholeFile(const std::filesystem::path& file, FileBytes& bytes, ReadFailure& failure);
 
 // Writes a temporary file in the same folder, flushes it to disk and renames it over the file.
 // A new file gets the umask permissions (owner_only: 0600); a replaced file keeps its own

@@ -84,6 +84,16 @@ void Column::Push(const Value& value) {
   }
 }
 
+void Column::Reserve(size_t records) {
+  null_.reserve(records);
+  if (holds_numbers_) {
+    numbers_.reserve(records);
+  } else {
+    begins_.reserve(records);
+    sizes_.reserve(records);
+  }
+}
+
 void Column::Clear() {
   null_.clear();
   numbers_.clear();
@@ -123,6 +133,11 @@ uint32_t TableData::AppendRecord(const std::vector<Value>& values, int32_t state
   for (size_t i = 0; i < columns.size(); ++i) columns[i].Push(values[i]);
   states.push_back(state);
   return RecordCount() - 1;
+}
+
+void TableData::ReserveRecords(size_t count) {
+  for (Column& column : columns) column.Reserve(count);
+  states.reserve(count);
 }
 
 void TableData::ClearRecords() {

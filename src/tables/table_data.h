@@ -46,6 +46,7 @@ class Column {
   void SetLastNumber(int64_t number);
   void SetLastText(std::string_view text);
   void Push(const Value& value);
+  void Reserve(size_t records);
   void Clear();
 
  private:
@@ -82,6 +83,7 @@ struct TableData {
   // Returns the new record's index (its record number minus one).
   uint32_t AppendRecord(const std::vector<Value>& values, int32_t state);
   void ClearRecords();  // the records and the change log
+  void ReserveRecords(size_t count);
 };
 
 }  // namespace kvadrix::tables

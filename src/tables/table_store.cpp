@@ -165,7 +165,7 @@ void TableStore::CreateDataSet() {
 
 void TableStore::LoadFromFile(const std::filesystem::path& file) {
   const std::string name = file.string();
-  std::string bytes;
+  FileBytes bytes;
   ReadFailure failure;
   bool file_fault = false;
   try {
@@ -175,7 +175,7 @@ void TableStore::LoadFromFile(const std::filesystem::path& file) {
       throw Error(std::string("A(z) ") + Quoted(name) + " fájl nem olvasható: " + failure.reason +
                   ".");
     }
-    impl_->Load(bytes, name, &file_fault);
+    impl_->Load(bytes.View(), name, &file_fault);
   } catch (const Error&) {
     if (file_fault) impl_->unsafe_files.push_back(Normalized(file));
     throw;

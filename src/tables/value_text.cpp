@@ -29,6 +29,18 @@ bool ParseInteger(std::string_view text, int64_t& value) {
   return error == std::errc() && end == text.data() + text.size();
 }
 
+bool ParseTerminatedInteger(const char* text, int64_t& value) {
+  const char* digit = text[0] == '-' ? text + 1 : text;
+  int64_t magnitude = 0;
+  int count = 0;
+  for (; IsDigit(*digit) && count < 18; ++digit, ++count)
+    magnitude = magnitude * 10 + (*digit - '0');
+  if (count == 0) return false;
+  if (*digit != '\0') return ParseInteger(text, value);  // long or malformed: the careful way
+  value = text[0] == '-' ? -magnitude : magnitude;
+  return true;
+}
+
 void AppendInteger(std::string& out, int64_t value) {
   char buffer[24];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);

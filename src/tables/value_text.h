@@ -18,6 +18,8 @@ inline std::string Quoted(std::string_view text) {
 
 // Decimal digits with an optional leading "-"; nothing else, no spaces.
 bool ParseInteger(std::string_view text, int64_t& value);
+// The same for a NUL-terminated text, without measuring it first (the reader's hot path).
+bool ParseTerminatedInteger(const char* text, int64_t& value);
 void AppendInteger(std::string& out, int64_t value);
 
 // Dates are held as day counts (day 0 = 30 December 1899) between year 1 and year 9999.
