@@ -1,0 +1,68 @@
+#include "players/change_player.h"
+
+#include <optional>
+
+#include "players/player_list.h"
+#include "players/player_tables.h"
+#include "players/player_text.h"
+
+namespace kvadrix::players {
+namespace {
+
+Outcome Refused(std::string_view message) { return Outcome{false, std::string(message)}; }
+
+// Deletes every row whose Integer field holds the key and saves the table, when its file
+// exists. A damaged file may hold several rows of one player; none may outlive the player, or a
+// later player drawing the same key would inherit them.
+void DeleteRowsOfKey(tables::TableStore& store, std::string_view field, int32_t key,
+                     const std::filesystem::path& file) {
+  if (!std::filesystem::exists(file)) return;
+  store.SetFiltered(false);
+  store.SetFilter(KeyFilter(field, key));
+  store.SetFiltered(true);
+  while (store.RecordCount() > 0) {
+    store.First();
+    store.Delete();
+  }
+  store.SetFiltered(false);
+  store.SetFilter("");
+  store.SaveToFile(file);
+}
+
+}  // namespace
+
+Outcome ModifyPlayer(tables::TableStore& players, const std::filesystem::path& folder,
+                     const PlayerChange& change) {
+  const std::optional<PlayerRow> row = LocatePlayer(players, change.chosen_name);
+  if (!row) return Refused(kChooseName);
+  if (row->jelszo != change.current_password) return Refused(kWrongPassword);
+  if (change.new_password != change.new_password_again) return Refused(kNewPasswordsDiffer);
+  if (auto refusal = CheckPassword(change.new_password)) return Refused(*refusal);
+  const bool new_password = !change.new_password.empty();
+  players.Edit();
+  if (new_password) players.FieldByName("JELSZO").SetAsString(change.new_password);
+  players.FieldByName("SZIN").SetAsInteger(change.szin);
+  players.FieldByName("SZINT").SetAsInteger(change.szint);
+  players.Post();
+  players.SaveToFile(folder / kPlayerFile);
+  return Outcome{true,
+                 std::string(new_password ? kModifiedWithPassword : kModifiedWithoutPassword)};
+}
+
+Outcome DeletePlayer(PlayerData tables, const std::filesystem::path& folder,
+                     std::string_view chosen_name, std::string_view password) {
+  const std::optional<PlayerRow> row = LocatePlayer(tables.players, chosen_name);
+  if (!row) return Refused(kChooseName);
+  if (row->jelszo != password) return Refused(kWrongPassword);
+  DeleteRowsOfKey(tables.last_games, "NEVKOD", row->kod, folder / kLastGameFile);
+  DeleteRowsOfKey(tables.results, "NEVKOD", row->kod, folder / kResultFile);
+  // Only the chosen row: another row sharing its key (a damaged file) is another player.
+  const std::filesystem::path player_file = folder / kPlayerFile;
+  if (std::filesystem::exists(player_file) && LocatePlayer(tables.players, chosen_name)) {
+    tables.players.Delete();
+    tables.players.SaveToFile(player_file);
+  }
+  return Outcome{true, std::string(kPlayerDeleted)};
+}
+
+}  // namespace kvadrix::players

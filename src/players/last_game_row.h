@@ -1,0 +1,23 @@
+#pragma once
+// Writing a player's one LastGameTable row, shared by closing the window during a game and by
+// completing one.
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+#include "players/outcome.h"
+#include "tables/table_store.h"
+
+namespace kvadrix::players {
+
+inline constexpr std::string_view kDamagedLastGames = "baj van!";
+
+// The row of the key is edited, or appended when there is none, with `nevkod`, `jatekkod`,
+// `teljes` and, when given, `felbe`; `mezok` and an ungiven `felbe` keep what they hold. Saves
+// "utolso.xml". Several rows for the key (a damaged file) change nothing and give "baj van!".
+// Filtering is off afterwards.
+Outcome WriteLastGameRow(tables::TableStore& last_games, const std::filesystem::path& folder,
+                         int32_t key, int32_t puzzle_id, bool teljes, std::optional<int32_t> felbe);
+
+}  // namespace kvadrix::players

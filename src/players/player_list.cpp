@@ -1,0 +1,43 @@
+#include "players/player_list.h"
+
+#include "players/player_tables.h"
+
+namespace kvadrix::players {
+namespace {
+
+PlayerRow CurrentPlayerRow(tables::TableStore& players) {
+  return PlayerRow{players.FieldByName("KOD").AsInteger(), players.FieldByName("NEV").AsString(),
+                   players.FieldByName("JELSZO").AsString(),
+                   players.FieldByName("SZIN").AsInteger(),
+                   players.FieldByName("SZINT").AsInteger()};
+}
+
+}  // namespace
+
+std::vector<std::string> PlayerNames(tables::TableStore& players) {
+  std::vector<std::string> names;
+  players.SetFiltered(false);
+  const tables::FieldRef nev = players.FieldByName("NEV");
+  for (players.First(); !players.Eof(); players.Next()) names.push_back(nev.AsString());
+  players.First();
+  return names;
+}
+
+std::vector<std::string> ReloadPlayerList(tables::TableStore& players,
+                                          const std::filesystem::path& folder) {
+  LoadOrCreate(players, folder / kPlayerFile);
+  return PlayerNames(players);
+}
+
+std::optional<PlayerRow> LocatePlayer(tables::TableStore& players, std::string_view name) {
+  players.SetFiltered(false);
+  if (name.empty()) return std::nullopt;
+  const tables::FieldRef nev = players.FieldByName("NEV");
+  for (; !players.Eof(); players.Next()) {
+    if (nev.AsString() == name) return CurrentPlayerRow(players);
+  }
+  players.First();
+  return std::nullopt;
+}
+
+}  // namespace kvadrix::players

@@ -1,0 +1,101 @@
+#include "puzzles/puzzle_selection.h"
+
+#include <charconv>
+
+#include "common/error.h"
+#include "puzzles/levels.h"
+
+namespace kvadrix::puzzles {
+namespace {
+
+int32_t CurrentId(tables::TableStore& puzzles) { return puzzles.FieldByName("ID").AsInteger(); }
+
+// The cursor is on the puzzle to start, unless it lies beyond the numbered levels.
+NextPuzzle StartHere(tables::TableStore& puzzles) {
+  NextPuzzle next;
+  next.id = CurrentId(puzzles);
+  if (IsBeyondNumberedLevels(next.id)) {
+    next.action = NextPuzzle::Action::kNoMore;
+    return next;
+  }
+  next.action = NextPuzzle::Action::kStart;
+  if (const auto name = LevelNameFromId(next.id)) next.level_text.emplace(*name);
+  if (const auto number = GameNumberFromId(next.id))
+    next.number_text.emplace(std::to_string(*number));
+  return next;
+}
+
+int32_t ParseGameNumber(std::string_view text) {
+  std::string_view digits = text;
+  while (!digits.empty() && digits.front() == ' ') digits.remove_prefix(1);
+  while (!digits.empty() && digits.back() == ' ') digits.remove_suffix(1);
+  if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
+  int32_t number = 0;
+  const char* end = digits.data() + digits.size();
+  const auto [stop, error] = std::from_chars(digits.data(), end, number);
+  if (digits.empty() || error != std::errc() || stop != end) {
+    throw Error("\"" + std::string(text) + "\" nem érvényes szám.");
+  }
+  return number;
+}
+
+}  // namespace
+
+GameNumberList ChangeLevel(tables::TableStore& puzzles, std::string_view level_text) {
+  const std::optional<char> code = LevelCodeFromName(level_text);
+  int count = 0;
+  if (code) {
+    puzzles.SetFiltered(true);
+    puzzles.SetFilter(LevelFilter(*code));
+    count = puzzles.RecordCount();
+  }
+  std::vector<std::string> items;
+  for (int number = 1; number <= count; ++number) items.push_back(std::to_string(number));
+  std::string label = std::to_string(count);
+  label.insert(label.begin(), '(');
+  label.push_back(')');
+  return GameNumberList{std::move(label), std::move(items), count > 0 ? "1" : ""};
+}
+
+LoadChoice ChoosePuzzle(tables::TableStore& puzzles, std::string_view level_text,
+                        std::string_view number_text) {
+  if (level_text.empty()) return LoadChoice{false, std::string(kChooseLevel)};
+  const std::optional<char> code = LevelCodeFromName(level_text);
+  const int32_t number = ParseGameNumber(number_text);
+  // Text that names no level selects no puzzle, through an empty level code.
+  puzzles.SetFilter(code ? GameFilter(*code, number)
+                         : "Nehezseg='' and Sorszam=" + std::to_string(number));
+  puzzles.SetFiltered(true);
+  if (puzzles.RecordCount() == 1) return LoadChoice{true, ""};
+  return LoadChoice{false, std::string(kNoSinglePuzzle)};
+}
+
+NextPuzzle FindNextPuzzle(tables::TableStore& puzzles, int32_t current_id) {
+  puzzles.First();
+  bool found = false;
+  const int count = puzzles.RecordCount();
+  for (int step = 0; step < count; ++step) {
+    if (CurrentId(puzzles) == current_id) found = true;
+    puzzles.Next();
+    if (!found) continue;
+    // Next stays on the last record: the current puzzle was the last one.
+    if (CurrentId(puzzles) == current_id) {
+      NextPuzzle none;
+      none.action = NextPuzzle::Action::kNoMore;
+      return none;
+    }
+    return StartHere(puzzles);
+  }
+  return NextPuzzle{};
+}
+
+NextPuzzle FindCurrentPuzzle(tables::TableStore& puzzles, int32_t current_id) {
+  puzzles.First();
+  const int count = puzzles.RecordCount();
+  for (int step = 0; step < count; ++step, puzzles.Next()) {
+    if (CurrentId(puzzles) == current_id) return StartHere(puzzles);
+  }
+  return NextPuzzle{};
+}
+
+}  // namespace kvadrix::puzzles
