@@ -25,7 +25,9 @@ enum class FieldKind {
 };
 
 struct FieldDef {
-  std::string name;       // as defined ("fieldname" when present, else "attrname")
+  std::string name;  // as defined ("fieldname" when present, else "attrname")
+  // The attribute name of its values in a ROW; empty: the name with any of " !#$%()*?" as "_".
+  std::string attrname;
   std::string fieldtype;  // as in the file: "i4", "string", "date", "boolean", ...
   int width = 0;          // strings: the most characters a value keeps
   // Further FIELD attributes of a loaded file, written back unchanged, in file order.
@@ -57,8 +59,10 @@ class FieldRef {
 
   bool IsNull() const;
   int32_t AsInteger() const;  // null gives 0
-  std::string AsString() const;  // null gives ""
-  bool AsBoolean() const;  // null gives false
+  // Null gives ""; an Integer its decimal text, a Date "2006-12-07", a Boolean "TRUE"/"FALSE".
+  std::string AsString() const;
+  bool AsBoolean() const;     // null gives false
+  double AsDateTime() const;  // a Date field: its day count; null gives 0
 
   // Writing needs edit or insert state.
   void SetAsInteger(int32_t value);
@@ -83,10 +87,18 @@ class TableStore {
   TableStore& operator=(TableStore&&) noexcept;
 
   void CreateDataSet();
+  // A file that exists but fails to load is remembered: SaveToFile refuses to replace it.
   void LoadFromFile(const std::filesystem::path& file);
   // Atomic: a temporary file in the same folder, flushed, renamed over the old one.
   // Refuses a file this store failed to load, so unreadable data is never overwritten.
   void SaveToFile(const std::filesystem::path& file);
+  // The same from and to memory; file_name only names the data in messages.
+  void LoadFromBytes(std::string_view bytes, std::string_view file_name);
+  std::string SaveToBytes();
+  // Files this store creates from now on are readable and writable by their owner only
+  // (the player file holds passwords). Off: new files get the process umask permissions and a
+  // replaced file keeps its permissions.
+  void SetOwnerOnlyFile(bool on);
   bool Active() const;
   void EmptyDataSet();
 
@@ -111,6 +123,7 @@ class TableStore {
   const std::string& Filter() const;
   void SetFiltered(bool on);
   bool Filtered() const;
+  // Field names separated by ";"; ascending, records with equal keys keep their view order.
   void SetIndexFieldNames(std::string_view field_name);
   const std::string& IndexFieldNames() const;
 
@@ -123,11 +136,12 @@ class TableStore {
   bool ViewIsNull(int view_row, int field) const;
 
   // What the file holds beyond the view, for tests and tools.
-  int StoredRecordCount() const;             // every record, superseded and deleted included
-  int StoredRecordState(int record) const;   // record numbers from 1
+  int StoredRecordCount() const;                   // every record, superseded and deleted included
+  int StoredRecordState(int record) const;         // record numbers from 1
   const std::vector<uint32_t>& ChangeLog() const;  // three numbers per change
 
-  // Called after every change of the view or its data (bound grids refresh from it).
+  // Called after every change of the view or its data (bound grids refresh from it), not on
+  // cursor moves; held back while controls are disabled and called once when enabled again.
   void SetChangeListener(std::function<void()> listener);
 
  private:

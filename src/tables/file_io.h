@@ -1,0 +1,36 @@
+#pragma once
+// Whole-file reading, and replacing a file so that a crash or a full disk never leaves it half
+// written.
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace kvadrix::tables {
+
+struct ReadFailure {
+  bool exists;         // the file is there but could not be read
+  std::string reason;  // Hungarian, e.g. "nincs hozzá olvasási jog"
+};
+
+// A file's bytes, in a buffer that is not zeroed before the read fills it.
+struct FileBytes {
+  std::unique_ptr<char[]> data;
+  size_t size = 0;
+  std::string_view View() const { return std::string_view(data.get(), size); }
+};
+
+// Returns false and fills failure when the file cannot be read.
+bool ReadWholeFile(const std::filesystem::path& file, FileBytes& bytes, ReadFailure& failure);
+
+// Writes a temporary file in the same folder, flushes it to disk and renames it over the file.
+// A new file gets the umask permissions (owner_only: 0600); a replaced file keeps its own
+// (owner_only: 0600). Throws kvadrix::Error with the reason (without the file name); the old
+// file is then left as it was.
+void ReplaceFileAtomically(const std::filesystem::path& file, std::string_view bytes,
+                           bool owner_only);
+
+// The reason of a failed system call in Hungarian words.
+std::string SystemErrorText(int error_number);
+
+}  // namespace kvadrix::tables

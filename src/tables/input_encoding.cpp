@@ -1,0 +1,67 @@
+#include "tables/input_encoding.h"
+
+#include <optional>
+
+#include "tables/cp1250.h"
+#include "tables/field_types.h"
+
+namespace kvadrix::tables {
+namespace {
+
+constexpr char kUtf8[] = "UTF-8";
+
+bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// The encoding named in the XML declaration, if any.
+std::optional<std::string_view> DeclaredEncoding(std::string_view file) {
+  if (file.substr(0, 5) != "<?xml") return std::nullopt;
+  const size_t end = file.find("?>");
+  if (end == std::string_view::npos) return std::nullopt;
+  const std::string_view declaration = file.substr(0, end);
+  const size_t key = declaration.find("encoding");
+  if (key == std::string_view::npos) return std::nullopt;
+  size_t pos = key + 8;
+  while (pos < declaration.size() && IsSpace(declaration[pos])) ++pos;
+  if (pos >= declaration.size() || declaration[pos] != '=') return std::nullopt;
+  ++pos;
+  while (pos < declaration.size() && IsSpace(declaration[pos])) ++pos;
+  if (pos >= declaration.size() || (declaration[pos] != '"' && declaration[pos] != '\'')) {
+    return std::nullopt;
+  }
+  const size_t close = declaration.find(declaration[pos], pos + 1);
+  if (close == std::string_view::npos) return std::nullopt;
+  return declaration.substr(pos + 1, close - pos - 1);
+}
+
+bool NamesCp1250(std::string_view encoding) {
+  return EqualsIgnoreCase(encoding, "windows-1250") || EqualsIgnoreCase(encoding, "cp1250") ||
+         EqualsIgnoreCase(encoding, "x-cp1250");
+}
+
+bool IsAscii(std::string_view bytes) {
+  unsigned char any_high = 0;
+  for (const char c : bytes) any_high |= static_cast<unsigned char>(c);
+  return any_high < 0x80;
+}
+
+}  // namespace
+
+ExpatInput PrepareExpatInput(std::string_view file, std::string& storage) {
+  const auto starts_with = [&](std::string_view prefix) {
+    return file.substr(0, prefix.size()) == prefix;
+  };
+  if (starts_with("\xEF\xBB\xBF")) return {file, kUtf8};
+  if (starts_with("\xFE\xFF") || starts_with("\xFF\xFE")) return {file, nullptr};
+  const std::optional<std::string_view> encoding = DeclaredEncoding(file);
+  if (encoding && (EqualsIgnoreCase(*encoding, "UTF-8") || EqualsIgnoreCase(*encoding, "UTF8"))) {
+    return {file, kUtf8};
+  }
+  if (encoding && !NamesCp1250(*encoding)) return {file, nullptr};
+  if (IsAscii(file)) return {file, kUtf8};
+  storage.clear();
+  storage.reserve(file.size() + file.size() / 8);
+  AppendCp1250AsUtf8(storage, file);
+  return {storage, kUtf8};
+}
+
+}  // namespace kvadrix::tables

@@ -1,0 +1,149 @@
+#include "tables/table_data.h"
+
+#include "common/error.h"
+#include "tables/value_text.h"
+
+namespace kvadrix::tables {
+
+namespace {
+
+// The ASCII rules of XML names; other characters are left to the encoder.
+bool IsAttributeName(std::string_view name) {
+  if (name.empty()) return false;
+  for (size_t i = 0; i < name.size(); ++i) {
+    const char c = name[i];
+    const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':';
+    const bool later = (c >= '0' && c <= '9') || c == '-' || c == '.';
+    if (static_cast<unsigned char>(c) < 0x80 && !letter && !(i > 0 && later)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string ValueText(FieldKind kind, const ValueRef& value) {
+  if (value.null) return "";
+  switch (kind) {
+    case FieldKind::kInteger: {
+      std::string text;
+      AppendInteger(text, value.number);
+      return text;
+    }
+    case FieldKind::kDate:
+      return DisplayDate(static_cast<int32_t>(value.number));
+    case FieldKind::kBoolean:
+      return std::string(BooleanText(value.number != 0));
+    case FieldKind::kString:
+    case FieldKind::kReadOnly:
+      break;
+  }
+  return std::string(value.text);
+}
+
+ValueRef Column::Get(uint32_t record) const {
+  ValueRef value;
+  value.null = IsNull(record);
+  if (holds_numbers_) {
+    value.number = numbers_[record];
+  } else {
+    value.text = Text(record);
+  }
+  return value;
+}
+
+void Column::PushNull() {
+  null_.push_back(1);
+  if (holds_numbers_) {
+    numbers_.push_back(0);
+  } else {
+    begins_.push_back(0);
+    sizes_.push_back(0);
+  }
+}
+
+void Column::SetLastNumber(int64_t number) {
+  null_.back() = 0;
+  numbers_.back() = number;
+}
+
+void Column::SetLastText(std::string_view text) {
+  if (arena_.size() + text.size() > UINT32_MAX) throw Error("a tábla túl nagy");
+  null_.back() = 0;
+  begins_.back() = static_cast<uint32_t>(arena_.size());
+  sizes_.back() = static_cast<uint32_t>(text.size());
+  arena_.append(text);
+}
+
+void Column::Push(const Value& value) {
+  PushNull();
+  if (value.null) return;
+  if (holds_numbers_) {
+    SetLastNumber(value.number);
+  } else {
+    SetLastText(value.text);
+  }
+}
+
+void Column::Reserve(size_t records) {
+  null_.reserve(records);
+  if (holds_numbers_) {
+    numbers_.reserve(records);
+  } else {
+    begins_.reserve(records);
+    sizes_.reserve(records);
+  }
+}
+
+void Column::Clear() {
+  null_.clear();
+  numbers_.clear();
+  begins_.clear();
+  sizes_.clear();
+  arena_.clear();
+}
+
+void TableData::SetFields(std::vector<FieldDef> new_fields) {
+  std::vector<FieldType> new_types;
+  std::vector<Column> new_columns;
+  for (size_t i = 0; i < new_fields.size(); ++i) {
+    const FieldDef& field = new_fields[i];
+    const std::optional<FieldType> type = ClassifyFieldType(field.fieldtype);
+    if (!type) throw Error("ismeretlen mezőtípus: \"" + field.fieldtype + "\"");
+    if (field.name.empty()) throw Error("egy mezőnek nincs neve");
+    if (!IsAttributeName(AttrNameOf(field))) {
+      throw Error("a(z) \"" + field.name + "\" nem használható mezőnévként");
+    }
+    for (size_t j = 0; j < i; ++j) {
+      if (EqualsIgnoreCase(new_fields[j].name, field.name) ||
+          AttrNameOf(new_fields[j]) == AttrNameOf(field)) {
+        throw Error("a(z) \"" + field.name + "\" mező kétszer szerepel");
+      }
+    }
+    new_types.push_back(*type);
+    new_columns.emplace_back(HeldAsNumber(type->kind));
+  }
+  fields = std::move(new_fields);
+  types = std::move(new_types);
+  columns = std::move(new_columns);
+  states.clear();
+  change_log.clear();
+}
+
+uint32_t TableData::AppendRecord(const std::vector<Value>& values, int32_t state) {
+  for (size_t i = 0; i < columns.size(); ++i) columns[i].Push(values[i]);
+  states.push_back(state);
+  return RecordCount() - 1;
+}
+
+void TableData::ReserveRecords(size_t count) {
+  for (Column& column : columns) column.Reserve(count);
+  states.reserve(count);
+}
+
+void TableData::ClearRecords() {
+  for (Column& column : columns) column.Clear();
+  states.clear();
+  change_log.clear();
+}
+
+}  // namespace kvadrix::tables

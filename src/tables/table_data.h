@@ -1,0 +1,89 @@
+#pragma once
+// The contents of one table as the store, the reader and the writer share them. Values live in
+// one column per field. A stored record never changes its values (an edit stores a new version),
+// only its state, so columns only grow.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tables/field_types.h"
+#include "tables/table_store.h"
+
+namespace kvadrix::tables {
+
+// One value of the record being edited or appended.
+struct Value {
+  bool null = true;
+  int64_t number = 0;  // Integer, Date (day count), Boolean (0 or 1)
+  std::string text;    // String and read-only kinds
+};
+
+// A stored value or a buffered one, read alike.
+struct ValueRef {
+  bool null = true;
+  int64_t number = 0;
+  std::string_view text;
+};
+
+// The text of a value as FieldRef::AsString gives it: "" for null.
+std::string ValueText(FieldKind kind, const ValueRef& value);
+
+class Column {
+ public:
+  explicit Column(bool holds_numbers) : holds_numbers_(holds_numbers) {}
+
+  bool HoldsNumbers() const { return holds_numbers_; }
+  bool IsNull(uint32_t record) const { return null_[record] != 0; }
+  int64_t Number(uint32_t record) const { return numbers_[record]; }
+  std::string_view Text(uint32_t record) const {
+    return std::string_view(arena_.data() + begins_[record], sizes_[record]);
+  }
+  ValueRef Get(uint32_t record) const;
+
+  // Loading pushes a null for every record, then sets the values the row holds.
+  void PushNull();
+  void SetLastNumber(int64_t number);
+  void SetLastText(std::string_view text);
+  void Push(const Value& value);
+  void Reserve(size_t records);
+  void Clear();
+
+ private:
+  bool holds_numbers_;
+  std::vector<uint8_t> null_;
+  std::vector<int64_t> numbers_;
+  std::vector<uint32_t> begins_;
+  std::vector<uint32_t> sizes_;
+  std::string arena_;  // every text value of the column, back to back
+};
+
+struct Attribute {
+  std::string name;
+  std::string value;
+};
+
+inline constexpr std::string_view kChangeLogParam = "CHANGE_LOG";
+
+inline bool IsVisibleState(int32_t state) { return (state & (kSuperseded | kDeleted)) == 0; }
+
+struct TableData {
+  std::vector<FieldDef> fields;
+  std::vector<FieldType> types;  // one per field, checked when the fields were set
+  std::vector<Column> columns;
+  std::vector<int32_t> states;       // one per record; record numbers count from 1
+  std::vector<uint32_t> change_log;  // three numbers per change
+  std::vector<Attribute> params;     // in file order; a CHANGE_LOG entry keeps the log's place
+  std::vector<std::vector<Attribute>> param_elements;  // PARAM children, written back as read
+
+  // Throws kvadrix::Error for a field type the store does not know or a repeated name.
+  void SetFields(std::vector<FieldDef> new_fields);
+  uint32_t RecordCount() const { return static_cast<uint32_t>(states.size()); }
+  ValueRef Get(uint32_t record, int field) const { return columns[field].Get(record); }
+  // Returns the new record's index (its record number minus one).
+  uint32_t AppendRecord(const std::vector<Value>& values, int32_t state);
+  void ClearRecords();  // the records and the change log
+  void ReserveRecords(size_t count);
+};
+
+}  // namespace kvadrix::tables

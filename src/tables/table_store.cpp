@@ -1,0 +1,309 @@
+// TableStore: opening, loading, saving and the view settings.
+#include "tables/table_store.h"
+
+#include <system_error>
+
+#include "common/error.h"
+#include "tables/file_io.h"
+#include "tables/table_reader.h"
+#include "tables/table_store_impl.h"
+#include "tables/table_writer.h"
+#include "tables/value_text.h"
+
+namespace kvadrix::tables {
+namespace {
+
+std::filesystem::path Normalized(const std::filesystem::path& file) {
+  std::error_code error;
+  std::filesystem::path normal = std::filesystem::weakly_canonical(file, error);
+  return error ? std::filesystem::absolute(file, error).lexically_normal() : normal;
+}
+
+std::string DescribeFields(const std::vector<FieldDef>& fields) {
+  std::string text;
+  for (const FieldDef& field : fields) {
+    if (!text.empty()) text += ", ";
+    text += field.name + " " + field.fieldtype;
+    if (field.width > 0) text += std::string(" ") + std::to_string(field.width);
+  }
+  return text;
+}
+
+std::vector<std::string> SplitIndexNames(std::string_view text) {
+  std::vector<std::string> names;
+  size_t start = 0;
+  while (start <= text.size()) {
+    size_t end = text.find(';', start);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view name = text.substr(start, end - start);
+    while (!name.empty() && name.front() == ' ') name.remove_prefix(1);
+    while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
+    if (!name.empty()) names.emplace_back(name);
+    start = end + 1;
+  }
+  return names;
+}
+
+}  // namespace
+
+void TableStore::Impl::RequireActive() const {
+  if (!active) throw Error("A tábla nincs megnyitva.");
+}
+
+void TableStore::Impl::Notify() {
+  if (controls_disabled > 0) {
+    change_held_back = true;
+  } else if (listener) {
+    listener();
+  }
+}
+
+void TableStore::Impl::ApplyFilterSetting() { view.SetFilter(filtered ? &filter : nullptr); }
+
+std::vector<int> TableStore::Impl::BindIndex(const std::vector<FieldDef>& fields) const {
+  std::vector<int> bound;
+  for (const std::string& name : index_names) {
+    const int field = FindField(fields, name);
+    if (field < 0)
+      throw Error(std::string("Az index mezője nem létezik: nincs ") + Quoted(name) +
+                  " nevű mező.");
+    bound.push_back(field);
+  }
+  return bound;
+}
+
+void TableStore::Impl::Open(TableData new_data) {
+  CompiledFilter new_filter;
+  std::vector<int> new_index;
+  try {
+    new_filter = CompiledFilter::Compile(filter_conditions, new_data.fields, new_data.types);
+    new_index = BindIndex(new_data.fields);
+  } catch (const Error&) {
+    Close();
+    throw;
+  }
+  data = std::move(new_data);
+  filter = std::move(new_filter);
+  active = true;
+  mode = Mode::kBrowse;
+  ApplyFilterSetting();
+  view.SetIndex(std::move(new_index));
+  view.Rebuild(data);
+  MoveToFirst();
+  Notify();
+}
+
+void TableStore::Impl::Close() {
+  const bool was_active = active;
+  active = false;
+  mode = Mode::kBrowse;
+  view.Clear();
+  cursor = 0;
+  eof = true;
+  if (declared_fields.empty()) {
+    data = TableData();
+  } else {
+    data.SetFields(declared_fields);
+    data.params.clear();
+    data.param_elements.clear();
+  }
+  if (was_active) Notify();
+}
+
+void TableStore::Impl::CheckDeclaredFields(const TableData& loaded) const {
+  if (declared_fields.empty()) return;
+  bool same = loaded.fields.size() == declared_fields.size();
+  for (size_t i = 0; same && i < declared_fields.size(); ++i) {
+    const FieldDef& declared = declared_fields[i];
+    same = EqualsIgnoreCase(loaded.fields[i].name, declared.name) &&
+           loaded.types[i].kind == declared.Kind() &&
+           (declared.Kind() != FieldKind::kString || loaded.fields[i].width == declared.width);
+  }
+  if (!same) {
+    throw Error(
+        "a mezői nem egyeznek a tábla mezőivel (a fájlban: " + DescribeFields(loaded.fields) +
+        std::string("; a táblában: ") + DescribeFields(declared_fields) + ")");
+  }
+}
+
+void TableStore::Impl::Load(std::string_view bytes, const std::string& file_name,
+                            bool* file_fault) {
+  Close();
+  TableData loaded;
+  try {
+    loaded = ReadTableFile(bytes);
+    CheckDeclaredFields(loaded);
+  } catch (const Error& error) {
+    *file_fault = true;
+    throw Error(std::string("A(z) ") + Quoted(file_name) + " fájl nem olvasható: " + error.what() +
+                ".");
+  }
+  Open(std::move(loaded));
+}
+
+TableStore::TableStore() : impl_(std::make_unique<Impl>()) {}
+
+TableStore::TableStore(std::vector<FieldDef> declared_fields) : impl_(std::make_unique<Impl>()) {
+  try {
+    impl_->data.SetFields(declared_fields);
+  } catch (const Error& error) {
+    throw Error(std::string("A tábla mezői hibásak: ") + error.what() + ".");
+  }
+  impl_->declared_fields = std::move(declared_fields);
+}
+
+TableStore::~TableStore() = default;
+TableStore::TableStore(TableStore&&) noexcept = default;
+TableStore& TableStore::operator=(TableStore&&) noexcept = default;
+
+void TableStore::CreateDataSet() {
+  if (impl_->declared_fields.empty()) throw Error("A táblának nincsenek mezői.");
+  TableData fresh;
+  fresh.SetFields(impl_->declared_fields);
+  impl_->Open(std::move(fresh));
+}
+
+void TableStore::LoadFromFile(const std::filesystem::path& file) {
+  const std::string name = file.string();
+  FileBytes bytes;
+  ReadFailure failure;
+  bool file_fault = false;
+  try {
+    if (!ReadWholeFile(file, bytes, failure)) {
+      impl_->Close();
+      file_fault = failure.exists;
+      throw Error(std::string("A(z) ") + Quoted(name) + " fájl nem olvasható: " + failure.reason +
+                  ".");
+    }
+    impl_->Load(bytes.View(), name, &file_fault);
+  } catch (const Error&) {
+    if (file_fault) impl_->unsafe_files.push_back(Normalized(file));
+    throw;
+  }
+  std::erase(impl_->unsafe_files, Normalized(file));
+}
+
+void TableStore::LoadFromBytes(std::string_view bytes, std::string_view file_name) {
+  bool file_fault = false;
+  impl_->Load(bytes, std::string(file_name), &file_fault);
+}
+
+std::string TableStore::SaveToBytes() {
+  impl_->RequireActive();
+  impl_->PostPending();
+  return WriteTableFile(impl_->data);
+}
+
+void TableStore::SaveToFile(const std::filesystem::path& file) {
+  impl_->RequireActive();
+  impl_->PostPending();
+  const std::string prefix = std::string("A(z) ") + Quoted(file.string()) + " fájl nem menthető: ";
+  const std::filesystem::path normal = Normalized(file);
+  for (const std::filesystem::path& unsafe : impl_->unsafe_files) {
+    if (unsafe == normal) {
+      throw Error(prefix + "a betöltése nem sikerült, ezért a program nem írja felül, hogy a " +
+                  "benne lévő adatok megmaradjanak.");
+    }
+  }
+  try {
+    ReplaceFileAtomically(file, WriteTableFile(impl_->data), impl_->owner_only);
+  } catch (const Error& error) {
+    throw Error(prefix + error.what() + ".");
+  }
+}
+
+void TableStore::SetOwnerOnlyFile(bool on) { impl_->owner_only = on; }
+
+bool TableStore::Active() const { return impl_->active; }
+
+void TableStore::EmptyDataSet() {
+  impl_->RequireActive();
+  impl_->mode = Impl::Mode::kBrowse;
+  impl_->data.ClearRecords();
+  impl_->view.Rebuild(impl_->data);
+  impl_->MoveToFirst();
+  impl_->Notify();
+}
+
+void TableStore::SetFilter(std::string_view text) {
+  Impl& impl = *impl_;
+  std::vector<FilterCondition> conditions = ParseFilter(text);
+  CompiledFilter compiled;
+  if (!impl.data.fields.empty()) {
+    compiled = CompiledFilter::Compile(conditions, impl.data.fields, impl.data.types);
+  }
+  const bool rebuild = impl.active && impl.filtered;
+  if (rebuild) impl.PostPending();
+  impl.filter_text = std::string(text);
+  impl.filter_conditions = std::move(conditions);
+  impl.filter = std::move(compiled);
+  if (rebuild) {
+    impl.view.Refilter(impl.data);
+    impl.MoveToFirst();
+    impl.Notify();
+  }
+}
+
+const std::string& TableStore::Filter() const { return impl_->filter_text; }
+
+void TableStore::SetFiltered(bool on) {
+  Impl& impl = *impl_;
+  if (impl.active) impl.PostPending();
+  impl.filtered = on;
+  impl.ApplyFilterSetting();
+  if (impl.active) {
+    impl.view.Refilter(impl.data);
+    impl.MoveToFirst();  // even when the setting did not change
+    impl.Notify();
+  }
+}
+
+bool TableStore::Filtered() const { return impl_->filtered; }
+
+void TableStore::SetIndexFieldNames(std::string_view field_name) {
+  Impl& impl = *impl_;
+  std::vector<std::string> previous = std::exchange(impl.index_names, SplitIndexNames(field_name));
+  std::vector<int> bound;
+  try {
+    if (!impl.data.fields.empty()) bound = impl.BindIndex(impl.data.fields);
+  } catch (const Error&) {
+    impl.index_names = std::move(previous);
+    throw;
+  }
+  impl.index_text = std::string(field_name);
+  if (!impl.active) {
+    impl.view.SetIndex(std::move(bound));
+    return;
+  }
+  impl.PostPending();
+  const bool had_record = !impl.Records().empty();
+  const uint32_t record = had_record ? impl.Records()[impl.cursor] : 0;
+  impl.view.SetIndex(std::move(bound));
+  impl.view.Resort(impl.data);
+  if (had_record) {
+    impl.PlaceCursorOn(record);
+  } else {
+    impl.MoveToFirst();
+  }
+  impl.Notify();
+}
+
+const std::string& TableStore::IndexFieldNames() const { return impl_->index_text; }
+
+void TableStore::DisableControls() { ++impl_->controls_disabled; }
+
+void TableStore::EnableControls() {
+  Impl& impl = *impl_;
+  if (impl.controls_disabled > 0 && --impl.controls_disabled == 0 && impl.change_held_back) {
+    impl.change_held_back = false;
+    impl.Notify();
+  }
+}
+
+bool TableStore::ControlsDisabled() const { return impl_->controls_disabled > 0; }
+
+void TableStore::SetChangeListener(std::function<void()> listener) {
+  impl_->listener = std::move(listener);
+}
+
+}  // namespace kvadrix::tables

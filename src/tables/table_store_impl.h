@@ -1,0 +1,65 @@
+#pragma once
+// The inside of TableStore, shared by its source files.
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "tables/compiled_filter.h"
+#include "tables/filter_parser.h"
+#include "tables/table_data.h"
+#include "tables/table_store.h"
+#include "tables/view_order.h"
+
+namespace kvadrix::tables {
+
+struct TableStore::Impl {
+  enum class Mode { kBrowse, kEdit, kInsert };
+
+  std::vector<FieldDef> declared_fields;  // empty: the fields come from the loaded file
+  TableData data;                         // holds the declared fields while closed
+  bool active = false;
+
+  std::string filter_text;
+  std::vector<FilterCondition> filter_conditions;
+  CompiledFilter filter;  // bound to data.fields whenever they are known
+  bool filtered = false;
+  std::string index_text;
+  std::vector<std::string> index_names;
+  ViewOrder view;
+
+  size_t cursor = 0;  // position in the view
+  bool eof = true;
+  Mode mode = Mode::kBrowse;
+  std::vector<Value> buffer;  // the record being edited or appended
+  uint32_t edited_record = 0;
+  bool buffer_changed = false;
+
+  std::vector<std::filesystem::path> unsafe_files;  // failed to load: never saved over
+  bool owner_only = false;
+
+  std::function<void()> listener;
+  int controls_disabled = 0;
+  bool change_held_back = false;
+
+  const std::vector<uint32_t>& Records() const { return view.Records(); }
+  void RequireActive() const;
+  void Notify();
+  void PostPending();
+  void Post();
+  void MoveToFirst();
+  void PlaceCursorOn(uint32_t record);
+  void ApplyFilterSetting();
+  ValueRef Current(int field) const;
+  // Takes the loaded or created data; throws, leaving the store closed, when the filter or the
+  // index names a field the data lacks.
+  void Open(TableData new_data);
+  void Close();
+  void Load(std::string_view bytes, const std::string& file_name, bool* file_fault);
+  void CheckDeclaredFields(const TableData& loaded) const;
+  std::vector<int> BindIndex(const std::vector<FieldDef>& fields) const;
+  void CheckWritable(int field) const;
+  void StoreValue(int field, Value value);
+};
+
+}  // namespace kvadrix::tables
