@@ -4,7 +4,6 @@
 #include <chrono>
 #include <set>
 
-#include "common/error.h"
 #include "puzzlegen/grading.h"
 #include "puzzlegen/level_maker.h"
 #include "puzzlegen/rng.h"
@@ -57,21 +56,26 @@ void WriteLibrary(const std::filesystem::path& file, const std::vector<LibraryRe
   store.SaveToFile(file);
 }
 
+std::vector<LibraryRecord> MakeLibraryLevel(size_t index, uint64_t seed,
+                                            std::set<solver::Grid81>& taken) {
+  const LevelQuota quota = kLibraryQuotas.at(index);
+  std::vector<solver::Grid81> puzzles =
+      MakeLevelPuzzles(quota.code, quota.count, DeriveSeed(seed, index), taken);
+  // More givens first: within a level, fewer givens usually mean a longer solve.
+  std::stable_sort(puzzles.begin(), puzzles.end(),
+                   [](const auto& a, const auto& b) { return CountGivens(a) > CountGivens(b); });
+  return NumberLevel(quota.code, puzzles);
+}
+
 std::vector<LibraryRecord> MakeLibrary(uint64_t seed, const LevelTimer& on_level) {
   std::set<solver::Grid81> taken;
   std::vector<LibraryRecord> records;
-  for (size_t level = 0; level < kLibraryQuotas.size(); ++level) {
-    const LevelQuota quota = kLibraryQuotas[level];
+  for (size_t index = 0; index < kLibraryQuotas.size(); ++index) {
     const auto start = std::chrono::steady_clock::now();
-    std::vector<solver::Grid81> puzzles =
-        MakeLevelPuzzles(quota.code, quota.count, DeriveSeed(seed, level), taken);
-    // More givens first: within a level, fewer givens usually mean a longer solve.
-    std::stable_sort(puzzles.begin(), puzzles.end(),
-                     [](const auto& a, const auto& b) { return CountGivens(a) > CountGivens(b); });
+    const std::vector<LibraryRecord> level = MakeLibraryLevel(index, seed, taken);
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-    if (on_level) on_level(quota.code, quota.count, took.count());
-    const std::vector<LibraryRecord> numbered = NumberLevel(quota.code, puzzles);
-    records.insert(records.end(), numbered.begin(), numbered.end());
+    if (on_level) on_level(kLibraryQuotas[index].code, kLibraryQuotas[index].count, took.count());
+    records.insert(records.end(), level.begin(), level.end());
   }
   return records;
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,9 @@ struct LevelQuota {
 // In ID order: the five numbered levels, then "Többi".
 inline constexpr std::array<LevelQuota, 6> kLibraryQuotas{
     {{'E', 300}, {'A', 300}, {'H', 300}, {'M', 200}, {'I', 100}, {'T', 50}}};
+
+// The seed of the shipped library.
+inline constexpr uint64_t kLibrarySeed = 20061207;
 
 // "Többi" lies beyond the numbered levels: its IDs count on from here.
 inline constexpr int kFirstOtherId = 60001;
@@ -43,6 +47,11 @@ std::vector<LibraryRecord> NumberLevel(char code, const std::vector<solver::Grid
 
 // Writes the records, in the order given, as an unchanged table: no change log, no RowState.
 void WriteLibrary(const std::filesystem::path& file, const std::vector<LibraryRecord>& records);
+
+// Level `index` of kLibraryQuotas from its own stream of `seed`: its puzzles, more givens first,
+// numbered. Puzzles in `taken` are not made again; the new ones are added to it.
+std::vector<LibraryRecord> MakeLibraryLevel(size_t index, uint64_t seed,
+                                            std::set<solver::Grid81>& taken);
 
 using LevelTimer = std::function<void(char code, int count, double seconds)>;
 

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr uint64_t kDefaultSeed = 20061207;
-
 int Usage() {
   std::fprintf(stderr, "usage: puzzlegen [--seed N] OUTPUT.xml\n");
   return 2;
@@ -22,7 +20,7 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  uint64_t seed = kDefaultSeed;
+  uint64_t seed = kvadrix::puzzlegen::kLibrarySeed;
   std::string output;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
