@@ -32,6 +32,7 @@ int32_t ToInt32(int64_t number, const std::string& field_name) {
 }  // namespace
 
 void TableStore::Impl::CheckWritable(int field) const {
+  CheckField(field);
   const std::string& name = data.fields[field].name;
   if (mode == Mode::kBrowse) {
     throw Error(std::string("A(z) ") + Quoted(name) +
@@ -71,7 +72,8 @@ int32_t FieldRef::AsInteger() const {
 
 std::string FieldRef::AsString() const {
   const TableStore::Impl& impl = *store_->impl_;
-  return ValueText(impl.data.types[field_].kind, impl.Current(field_));
+  const ValueRef value = impl.Current(field_);
+  return ValueText(impl.data.types[field_].kind, value);
 }
 
 bool FieldRef::AsBoolean() const {

@@ -122,8 +122,16 @@ bool ReadWholeFile(const std::filesystem::path& file, FileBytes& bytes, ReadFail
   }
 }
 
-void ReplaceFileAtomically(const std::filesystem::path& file, std::string_view bytes,
+void ReplaceFileAtomically(const std::filesystem::path& link_or_file, std::string_view bytes,
                            bool owner_only) {
+  // Through a symbolic link the file it points to is replaced, not the link.
+  struct stat link_info;
+  std::filesystem::path file = link_or_file;
+  if (::lstat(link_or_file.c_str(), &link_info) == 0 && S_ISLNK(link_info.st_mode)) {
+    std::error_code error;
+    file = std::filesystem::weakly_canonical(link_or_file, error);
+    if (error) ThrowSystemError(error.value());
+  }
   struct stat old_info;
   const bool replacing = ::stat(file.c_str(), &old_info) == 0;
   if (replacing && S_ISDIR(old_info.st_mode)) ThrowSystemError(EISDIR);

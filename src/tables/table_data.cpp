@@ -126,7 +126,6 @@ void TableData::SetFields(std::vector<FieldDef> new_fields) {
   types = std::move(new_types);
   columns = std::move(new_columns);
   states.clear();
-  change_log.clear();
 }
 
 uint32_t TableData::AppendRecord(const std::vector<Value>& values, int32_t state) {

@@ -76,6 +76,7 @@ struct TableData {
   std::vector<Attribute> params;     // in file order; a CHANGE_LOG entry keeps the log's place
   std::vector<std::vector<Attribute>> param_elements;  // PARAM children, written back as read
 
+  // Drops the records (not the log and the properties, which a file may give first).
   // Throws kvadrix::Error for a field type the store does not know or a repeated name.
   void SetFields(std::vector<FieldDef> new_fields);
   uint32_t RecordCount() const { return static_cast<uint32_t>(states.size()); }

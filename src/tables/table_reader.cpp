@@ -23,11 +23,22 @@ class Reader {
   TableData Read(std::string_view file);
 
  private:
+  // No exception may cross expat's C frames: a failure inside a handler stops the parser.
   static void XMLCALL OnStart(void* self, const XML_Char* name, const XML_Char** atts) {
-    static_cast<Reader*>(self)->Start(name, atts);
+    Reader& reader = *static_cast<Reader*>(self);
+    try {
+      reader.Start(name, atts);
+    } catch (const std::exception& error) {
+      reader.Fail(error.what());
+    }
   }
   static void XMLCALL OnEnd(void* self, const XML_Char* /*name*/) {
-    static_cast<Reader*>(self)->End();
+    Reader& reader = *static_cast<Reader*>(self);
+    try {
+      reader.End();
+    } catch (const std::exception& error) {
+      reader.Fail(error.what());
+    }
   }
   static void XMLCALL OnDoctype(void* self, const XML_Char*, const XML_Char*, const XML_Char*,
                                 int) {
@@ -56,13 +67,13 @@ class Reader {
   bool fields_done_ = false;
   bool rowdata_seen_ = false;
   std::vector<std::string> attrnames_;
-  std::vector<int> slot_cache_;
-  size_t expected_rows_ = 0;  // the field of each attribute position of the previous row
+  std::vector<int> slot_cache_;  // the field of each attribute position of the previous row
+  size_t expected_rows_ = 0;
 };
 
 void Reader::Fail(std::string message) {
   if (!error_.empty()) return;
-  error_ = std::move(message);
+  error_ = message.empty() ? "ismeretlen hiba" : std::move(message);
   XML_StopParser(parser_, XML_FALSE);
 }
 
@@ -73,8 +84,8 @@ bool Reader::Expect(std::string_view name, bool allowed) {
 
 void Reader::Start(const char* name, const char** atts) {
   if (!error_.empty()) return;
-  const Element parent = open_.empty() ? Element::kRow : open_.back();
   const bool at_top = open_.empty();
+  const Element parent = at_top ? Element::kPacket : open_.back();  // checked with at_top
   const std::string_view element = name;
   if (std::strcmp(name, "ROW") == 0) {
     if (!Expect(element, !at_top && parent == Element::kRowData)) return;

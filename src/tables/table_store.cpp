@@ -1,6 +1,7 @@
 // TableStore: opening, loading, saving and the view settings.
 #include "tables/table_store.h"
 
+#include <algorithm>
 #include <system_error>
 
 #include "common/error.h"
@@ -64,9 +65,10 @@ std::vector<int> TableStore::Impl::BindIndex(const std::vector<FieldDef>& fields
   std::vector<int> bound;
   for (const std::string& name : index_names) {
     const int field = FindField(fields, name);
-    if (field < 0)
+    if (field < 0) {
       throw Error(std::string("Az index mezője nem létezik: nincs ") + Quoted(name) +
                   " nevű mező.");
+    }
     bound.push_back(field);
   }
   return bound;
@@ -100,13 +102,8 @@ void TableStore::Impl::Close() {
   view.Clear();
   cursor = 0;
   eof = true;
-  if (declared_fields.empty()) {
-    data = TableData();
-  } else {
-    data.SetFields(declared_fields);
-    data.params.clear();
-    data.param_elements.clear();
-  }
+  data = TableData();
+  if (!declared_fields.empty()) data.SetFields(declared_fields);
   if (was_active) Notify();
 }
 
@@ -116,7 +113,7 @@ void TableStore::Impl::CheckDeclaredFields(const TableData& loaded) const {
   for (size_t i = 0; same && i < declared_fields.size(); ++i) {
     const FieldDef& declared = declared_fields[i];
     same = EqualsIgnoreCase(loaded.fields[i].name, declared.name) &&
-           loaded.types[i].kind == declared.Kind() &&
+           EqualsIgnoreCase(loaded.fields[i].fieldtype, declared.fieldtype) &&
            (declared.Kind() != FieldKind::kString || loaded.fields[i].width == declared.width);
   }
   if (!same) {
@@ -177,7 +174,10 @@ void TableStore::LoadFromFile(const std::filesystem::path& file) {
     }
     impl_->Load(bytes.View(), name, &file_fault);
   } catch (const Error&) {
-    if (file_fault) impl_->unsafe_files.push_back(Normalized(file));
+    std::vector<std::filesystem::path>& unsafe = impl_->unsafe_files;
+    if (file_fault && std::find(unsafe.begin(), unsafe.end(), Normalized(file)) == unsafe.end()) {
+      unsafe.push_back(Normalized(file));
+    }
     throw;
   }
   std::erase(impl_->unsafe_files, Normalized(file));
@@ -276,6 +276,7 @@ void TableStore::SetIndexFieldNames(std::string_view field_name) {
     return;
   }
   impl.PostPending();
+  if (bound == impl.view.IndexFields()) return;  // the same order: nothing to redo
   const bool had_record = !impl.Records().empty();
   const uint32_t record = had_record ? impl.Records()[impl.cursor] : 0;
   impl.view.SetIndex(std::move(bound));

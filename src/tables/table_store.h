@@ -101,6 +101,10 @@ class TableStore {
   void SetOwnerOnlyFile(bool on);
   bool Active() const;
   void EmptyDataSet();
+  // Accepts every change: superseded and deleted records go, the others stay in record-number
+  // order and become unchanged (no RowState), and the change log empties. For data files made
+  // by tools, which ship without a history; the game itself never calls it.
+  void MergeChangeLog();
 
   void First();
   void Next();

@@ -27,7 +27,14 @@ void TableStore::Impl::PlaceCursorOn(uint32_t record) {
   eof = size == 0;
 }
 
+void TableStore::Impl::CheckField(int field) const {
+  if (field < 0 || static_cast<size_t>(field) >= data.fields.size()) {
+    throw Error("A mező már nem létezik: a tábla mezői megváltoztak.");
+  }
+}
+
 ValueRef TableStore::Impl::Current(int field) const {
+  CheckField(field);
   if (mode != Mode::kBrowse) {
     const Value& value = buffer[field];
     return ValueRef{value.null, value.number, value.text};

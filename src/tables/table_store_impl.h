@@ -51,6 +51,7 @@ struct TableStore::Impl {
   void PlaceCursorOn(uint32_t record);
   void ApplyFilterSetting();
   ValueRef Current(int field) const;
+  void CheckField(int field) const;  // a FieldRef kept across a load may point past the fields
   // Takes the loaded or created data; throws, leaving the store closed, when the filter or the
   // index names a field the data lacks.
   void Open(TableData new_data);

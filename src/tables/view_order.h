@@ -18,6 +18,7 @@ class ViewOrder {
  public:
   // The settings only; Rebuild, Resort or Refilter brings the view up to date.
   void SetIndex(std::vector<int> fields) { index_fields_ = std::move(fields); }
+  const std::vector<int>& IndexFields() const { return index_fields_; }
   // nullptr or an empty filter: every visible record. The filter must outlive its use here.
   void SetFilter(const CompiledFilter* filter) { filter_ = filter; }
 

@@ -150,7 +150,7 @@ TEST(TableFileFailure, FailedSaveKeepsTheOldFileAndTheStore) {
   }
 }
 
-TEST(TableFileFailure, PermissionsOfWrittenFiles) {
+TEST(TableFileFailure, PermissionsAndLinksOfWrittenFiles) {
   TempDir dir;
   const mode_t old_umask = ::umask(022);
   const auto mode_of = [](const std::filesystem::path& file) {
@@ -172,6 +172,13 @@ TEST(TableFileFailure, PermissionsOfWrittenFiles) {
   players.SaveToFile(dir / "plain.xml");
   EXPECT_EQ(mode_of(dir / "plain.xml"), 0600u);
   ::umask(old_umask);
+
+  // Saving through a symbolic link replaces the file it points to and keeps the link.
+  std::filesystem::create_symlink(dir / "plain.xml", dir / "link.xml");
+  AppendKey(players, 1);
+  players.SaveToFile(dir / "link.xml");
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.xml"));
+  EXPECT_EQ(ReadBytes(dir / "plain.xml"), players.SaveToBytes());
 }
 
 }  // namespace

@@ -185,6 +185,15 @@ TEST(TableFileFormat, ReaderAcceptsEveryFormAndWritesPropertiesBack) {
   EXPECT_THROW(puzzles.FieldByName("Ar").SetAsString("2"), Error);
   EXPECT_THROW(puzzles.FieldByName("Nagy").SetAsInteger(2), Error);
 
+  // Properties given before the fields are kept all the same.
+  TableStore early(ResultFields());
+  early.LoadFromBytes(std::string(kDeclaration) +
+                          "<DATAPACKET><METADATA><PARAMS CHANGE_LOG=\"1 0 4\"/><FIELDS>" +
+                          kResultFieldsXml + "</FIELDS></METADATA><ROWDATA><ROW RowState=\"4\" " +
+                          kResultRow + "</ROWDATA></DATAPACKET>",
+                      "eredmenyek.xml");
+  EXPECT_EQ(early.ChangeLog(), (std::vector<uint32_t>{1, 0, 4}));
+
   // A log that stood between other properties keeps its place as it grows.
   TableStore results(ResultFields());
   results.LoadFromBytes(

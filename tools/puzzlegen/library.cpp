@@ -1,0 +1,83 @@
+#include "puzzlegen/library.h"
+
+#include <algorithm>
+#include <chrono>
+#include <set>
+
+#include "puzzlegen/grading.h"
+#include "puzzlegen/level_maker.h"
+#include "puzzlegen/rng.h"
+#include "puzzles/levels.h"
+
+namespace kvadrix::puzzlegen {
+
+std::vector<tables::FieldDef> LibraryFields() {
+  return {tables::IntegerField("ID"), tables::StringField("Nehezseg", 1),
+          tables::IntegerField("Sorszam"), tables::StringField("Mezok", 243)};
+}
+
+std::string MezokText(const solver::Grid81& givens) {
+  std::string text;
+  for (int cell = 0; cell < 81; ++cell) {
+    if (givens[cell] == 0) continue;
+    text += char('1' + cell / 9);
+    text += char('1' + cell % 9);
+    text += char('0' + givens[cell]);
+  }
+  return text;
+}
+
+std::vector<LibraryRecord> NumberLevel(char code, const std::vector<solver::Grid81>& puzzles) {
+  std::vector<LibraryRecord> records;
+  for (size_t i = 0; i < puzzles.size(); ++i) {
+    const int number = static_cast<int>(i) + 1;
+    const std::optional<int> id = puzzles::PuzzleId(code, number);
+    records.push_back(LibraryRecord{.id = id ? *id : kFirstOtherId + number - 1,
+                                    .level = code,
+                                    .number = number,
+                                    .mezok = MezokText(puzzles[i])});
+  }
+  return records;
+}
+
+void WriteLibrary(const std::filesystem::path& file, const std::vector<LibraryRecord>& records) {
+  tables::TableStore store(LibraryFields());
+  store.CreateDataSet();
+  for (const LibraryRecord& record : records) {
+    store.Append();
+    store.FieldByName("ID").SetAsInteger(record.id);
+    store.FieldByName("Nehezseg").SetAsString(std::string(1, record.level));
+    store.FieldByName("Sorszam").SetAsInteger(record.number);
+    store.FieldByName("Mezok").SetAsString(record.mezok);
+    store.Post();
+  }
+  // The library ships as data, not as the history of its making.
+  store.MergeChangeLog();
+  store.SaveToFile(file);
+}
+
+std::vector<LibraryRecord> MakeLibraryLevel(size_t index, uint64_t seed,
+                                            std::set<solver::Grid81>& taken) {
+  const LevelQuota quota = kLibraryQuotas.at(index);
+  std::vector<solver::Grid81> puzzles =
+      MakeLevelPuzzles(quota.code, quota.count, DeriveSeed(seed, index), taken);
+  // More givens first: within a level, fewer givens usually mean a longer solve.
+  std::stable_sort(puzzles.begin(), puzzles.end(),
+                   [](const auto& a, const auto& b) { return CountGivens(a) > CountGivens(b); });
+  return NumberLevel(quota.code, puzzles);
+}
+
+std::vector<LibraryRecord> MakeLibrary(uint64_t seed, const LevelTimer& on_level) {
+  std::set<solver::Grid81> taken;
+  std::vector<LibraryRecord> records;
+  for (size_t index = 0; index < kLibraryQuotas.size(); ++index) {
+    const auto start = std::chrono::steady_clock::now();
+    const std::vector<LibraryRecord> level = MakeLibraryLevel(index, seed, taken);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    if (on_level) on_level(kLibraryQuotas[index].code, kLibraryQuotas[index].count, took.count());
+    records.insert(records.end(), level.begin(), level.end());
+  }
+  return records;
+}
+
+}  // namespace kvadrix::puzzlegen
