@@ -38,8 +38,9 @@ void TableStore::Impl::CheckWritable(int field) const {
     throw Error(std::string("A(z) ") + Quoted(name) +
                 " mező csak szerkesztés vagy új rekord felvétele közben írható.");
   }
-  if (!data.types[field].writable)
+  if (!data.types[field].writable) {
     throw Error(std::string("A(z) ") + Quoted(name) + " mező csak olvasható.");
+  }
 }
 
 void TableStore::Impl::StoreValue(int field, Value value) {

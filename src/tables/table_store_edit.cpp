@@ -4,7 +4,7 @@
 // edited values as a new record of state 8, logged as a modification of the old one, which gets
 // state 1 and leaves the view; deleting one gives it state 2, logged as a deletion. The old
 // version keeps its values and the log keeps its insert entry, so a reloaded file shows the same
-// view and the same history.
+// view and the same history. An edit that set no field stores and logs nothing.
 #include <algorithm>
 
 #include "common/error.h"
@@ -48,8 +48,9 @@ void TableStore::Impl::PostPending() {
 }
 
 void TableStore::Impl::Post() {
-  if (mode == Mode::kBrowse)
+  if (mode == Mode::kBrowse) {
     throw Error("Nincs szerkesztett vagy új rekord, amit rögzíteni lehetne.");
+  }
   const Mode posted = mode;
   mode = Mode::kBrowse;
   if (posted == Mode::kEdit && !buffer_changed) return;  // nothing to store, nothing to log
@@ -101,8 +102,9 @@ int TableStore::RecNo() const {
 
 FieldRef TableStore::FieldByName(std::string_view name) {
   const int field = FieldIndex(name);
-  if (field < 0)
+  if (field < 0) {
     throw Error(std::string("A táblában nincs \"") + std::string(name) + "\" nevű mező.");
+  }
   return FieldRef(this, field);
 }
 

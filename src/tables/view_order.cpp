@@ -53,8 +53,9 @@ void ViewOrder::Rebuild(const TableData& data) {
 
 void ViewOrder::Resort(const TableData& data) {
   const auto less = [&](uint32_t a, uint32_t b) { return Less(data, a, b); };
-  if (!std::is_sorted(base_.begin(), base_.end(), less))
+  if (!std::is_sorted(base_.begin(), base_.end(), less)) {
     std::sort(base_.begin(), base_.end(), less);
+  }
   Refilter(data);
 }
 
