@@ -62,6 +62,7 @@ class TTabla : public QMainWindow, private solver::CandidateView {
 
  protected:
   void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;  // runs FormClose
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -85,6 +86,51 @@ class TTabla : public QMainWindow, private solver::CandidateView {
   void Valami1Click();
   void DigitButtonClick(int digit);  // B1Click..B9Click, B0Click
   void FormKeyPress(QChar key);
+
+  // Candidate aids and level presets (tabla_aids.cpp).
+  void ConnectAidHandlers();
+  void RecomputeCandidates();  // with the aids as they stand, into the candidate labels
+  void CBEClick();
+  void CBE2Click();  // shared by CBE2, CBE3, CBE5D and CBE9
+  void CBXClick();
+  void CBOClick();
+  void BfelClick();
+  void BelClick();
+  void rbkClick();
+  void rbhClick();
+  void rbmClick();
+
+  // The clock, starting a game, best results and puzzle selection (tabla_game.cpp,
+  // tabla_selection.cpp).
+  void ConnectGameHandlers();
+  void T1Timer();
+  void StartGameFromPuzzle();
+  void ClearGame();
+  void StartClock();
+  void FocusSelectedDigitButton();
+  void ShowBestResults();
+  void CBBeChange();
+  void BbetoltesClick();
+  void CBjatekKeyPress(QChar key);
+  void LoadNextPuzzle();
+  void ReloadCurrentPuzzle();
+
+  // Players, entering play, the last game and the tabs (tabla_players.cpp, tabla_play_entry.cpp,
+  // tabla_tabs.cpp).
+  void ConnectPlayerHandlers();
+  void BhozzaClick();
+  void BujfelvitelClick();
+  void EujnevChange();
+  void BmodClick();
+  void dbnevekClick();
+  void BmodositClick();
+  void BtorolClick();
+  void BtorlesClick();
+  void MnevekClick();
+  void BjelszoClick();
+  void BtovabbClick();
+  void FormClose();
+  void TBClick(int page);
 
   // The candidate labels follow the core's CandidateGrid.
   void ShowCandidates(int row, int col, std::string_view text) override;
@@ -119,6 +165,10 @@ class TTabla : public QMainWindow, private solver::CandidateView {
   int32_t current_player_key_ = 0;
   int player_count_ = 0;
   bool solved_flag_ = false;
+
+  // Aids state (tabla_aids.cpp).
+
+  // Players state (tabla_players.cpp and friends).
 
   // The five tables.
   tables::TableStore cds_;

@@ -13,6 +13,7 @@ QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& caption,
                      "QGroupBox#%1::title { subcontrol-origin: margin; left: 7px; padding: 0 2px;"
                      " color: %2; }")
           .arg(QString::fromLatin1(name), caption_colour.name()));
+  group->setFont(UiFont(11));
   return group;
 }
 
