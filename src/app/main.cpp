@@ -1,0 +1,23 @@
+// Kvadrix: the game reads and writes its table files in the folder it is started in.
+#include <QApplication>
+
+#include "app/qt_dialogs.h"
+#include "app/tabla.h"
+#include "app/ui_look.h"
+#include "common/system_seams.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Sud"));
+  kvadrix::app::InstallFontSubstitution();
+
+  kvadrix::app::QtDialogs dialogs;
+  kvadrix::SystemClock clock;
+  kvadrix::StdRandom random;
+  kvadrix::app::TTabla tabla(dialogs, clock, random);
+  dialogs.SetParent(&tabla);
+  // Without the puzzle library the message has been shown and there is nothing to play.
+  if (tabla.StartupFailed()) return 0;
+  tabla.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,188 @@
+#pragma once
+// The main window "Tabla": owns the game state, the clock, the five tables and every control.
+// Handlers keep the names of the controls and events they serve (BhozzaClick, CBBeChange...);
+// the rules behind them live in the Qt-free core.
+#include <QMainWindow>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "app/tabla_controls.h"
+#include "board/game_state.h"
+#include "common/seams.h"
+#include "solver/aid_switches.h"
+#include "solver/candidate_view.h"
+#include "puzzles/puzzle_selection.h"
+#include "tables/table_store.h"
+
+namespace kvadrix::app {
+
+class SummaryModel;
+}  // namespace kvadrix::app
+namespace kvadrix::info {
+class TFInfo;
+}  // namespace kvadrix::info
+namespace kvadrix::app {
+
+class TTabla : public QMainWindow, private solver::CandidateView {
+  Q_OBJECT
+
+ public:
+  // The size of the screen the window opens on; tests pass their own.
+  using ScreenSize = std::function<QSize()>;
+
+  TTabla(Dialogs& dialogs, const Clock& clock, RandomSource& random,
+         std::filesystem::path work_dir = std::filesystem::current_path(),
+         ScreenSize screen_size = {}, QWidget* parent = nullptr);
+  ~TTabla() override;
+
+  bool StartupFailed() const { return startup_failed_; }
+  const TablaControls& controls() const { return ui_; }
+  const board::GameState& game() const { return game_; }
+  int PlayerCount() const { return player_count_; }
+  const std::string& CurrentPlayerName() const { return current_player_name_; }
+  int32_t CurrentPlayerKey() const { return current_player_key_; }
+
+  // Cell display.
+  struct CellLabels {
+    ClickableLabel* digit;
+    QLabel* candidates;
+  };
+  std::optional<CellLabels> LocateCellLabels(int row, int col) const;
+  void ResetBoard();
+  void SetGivenCell(int row, int col, int digit);
+  void UpdateRemainingCount();
+  void ColourPlayerCells();
+  void ShowBoard();
+  void HideBoard();
+
+  // Start-up and the player list.
+  void FormActivate();
+  void ReloadPlayerList();
+
+  // Games: the PuzzleTable's current record becomes the game; the next or the same puzzle
+  // by identifier; the best times of the puzzle being played.
+  int32_t CurrentPuzzleId() const { return current_puzzle_id_; }
+  bool ClockRuns() const { return ui_.T1->isActive(); }
+  void StartGameFromPuzzle();
+  void ClearGame();
+  void LoadNextPuzzle();
+  void ReloadCurrentPuzzle();
+  void ShowBestResults();
+
+ protected:
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;  // runs FormClose
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // Building the window.
+  void BuildWindow();
+  void BuildMenu();
+  void BuildNamesPage(QWidget* page);
+  void BuildPlayPage(QWidget* page);
+  void BuildAidControls(QWidget* page);
+  void BuildResultLabels(QWidget* page);
+  void BuildSummaryPage(QWidget* page);
+  void BuildGrid(QWidget* parent);
+  void ConnectHandlers();
+
+  void FormCreate();
+  void PrepareFirstLevel();
+
+  // Handlers of this window.
+  void Button1Click();
+  void Valami1Click();
+  void DigitButtonClick(int digit);  // B1Click..B9Click, B0Click
+  void FormKeyPress(QChar key);
+
+  // Candidate aids and level presets (tabla_aids.cpp).
+  void ConnectAidHandlers();
+  void RecomputeCandidates();  // with the aids as they stand, into the candidate labels
+  void CBEClick();
+  void CBE2Click();  // shared by CBE2, CBE3, CBE5D and CBE9
+  void CBXClick();
+  void CBOClick();
+  void BfelClick();
+  void BelClick();
+  void rbkClick();
+  void rbhClick();
+  void rbmClick();
+
+  // The clock, starting a game, best results and puzzle selection (tabla_game.cpp,
+  // tabla_selection.cpp).
+  void ConnectGameHandlers();
+  void T1Timer();
+  void StartClock();
+  void FocusSelectedDigitButton();
+  void CBBeChange();
+  void BbetoltesClick();
+  void CBjatekKeyPress(QChar key);
+  void StartFoundPuzzle(const puzzles::NextPuzzle& found);
+
+  // Players, entering play, the last game and the tabs (tabla_players.cpp, tabla_play_entry.cpp,
+  // tabla_tabs.cpp).
+  void ConnectPlayerHandlers();
+  void BhozzaClick();
+  void BujfelvitelClick();
+  void EujnevChange();
+  void BmodClick();
+  void dbnevekClick();
+  void BmodositClick();
+  void BtorolClick();
+  void BtorlesClick();
+  void MnevekClick();
+  void BjelszoClick();
+  void BtovabbClick();
+  void FormClose();
+  void TBClick(int page);
+
+  // The candidate labels follow the core's CandidateGrid.
+  void ShowCandidates(int row, int col, std::string_view text) override;
+
+  // Switches as the aid check boxes stand right now.
+  solver::AidSwitches CurrentSwitches() const;
+
+  // Runs a handler body; a core error ends it and is shown, as every handler's convention is.
+  void Guarded(const std::function<void()>& body);
+  void Inform(std::string_view text);
+
+  std::filesystem::path FilePath(std::string_view name) const { return work_dir_ / name; }
+
+  Dialogs& dialogs_;
+  const Clock& clock_;
+  RandomSource& random_;
+  std::filesystem::path work_dir_;
+  ScreenSize screen_size_;
+
+  TablaControls ui_;
+  SummaryModel* summary_model_ = nullptr;
+  info::TFInfo* info_ = nullptr;  // made on first use, then reused
+
+  // Game state.
+  board::GameState game_;
+  double start_time_ = 0;
+  int32_t current_puzzle_id_ = 0;
+
+  // Start-up state.
+  bool startup_failed_ = false;
+  std::string current_player_name_;
+  int32_t current_player_key_ = 0;
+  int player_count_ = 0;
+  bool solved_flag_ = false;
+
+  // Aids state (tabla_aids.cpp).
+
+  // Players state (tabla_players.cpp and friends).
+
+  // The five tables.
+  tables::TableStore cds_;
+  tables::TableStore cdsjatekosok_;
+  tables::TableStore cdsEredmenyek_;
+  tables::TableStore cdsUtolso_;
+  tables::TableStore cdsOsszes_;
+};
+
+}  // namespace kvadrix::app

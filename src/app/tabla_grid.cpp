@@ -1,0 +1,140 @@
+// The 9x9 grid laid over the tab control: nine box group boxes, the strip above them and the
+// 81 pairs of cell labels, with the cell operations every other part uses.
+#include <QString>
+
+#include "app/tabla.h"
+#include "app/ui_look.h"
+#include "board/cells.h"
+
+namespace kvadrix::app {
+namespace {
+
+struct BoxPlace {
+  int left, top;
+  const QColor& colour;
+};
+
+constexpr int kBoxWidth = 225;
+constexpr int kBoxHeight = 169;
+const BoxPlace kBoxPlaces[10] = {
+    {0, 0, kBoxYellow},                                                          // unused
+    {60, 160, kBoxYellow},  {284, 160, kBoxGreen}, {508, 160, kBoxYellow},       // GB1..GB3
+    {60, 320, kBoxGreen},   {284, 320, kBoxYellow}, {508, 320, kBoxGreen},       // GB4..GB6
+    {60, 484, kBoxYellow},  {284, 484, kBoxGreen},  {508, 484, kBoxYellow},      // GB7..GB9
+};
+
+// Positions inside a box, by the cell's row or column within the box (1..3).
+constexpr int kDigitLeft[4] = {0, 28, 100, 176};
+constexpr int kDigitTop[4] = {0, 8, 64, 120};
+constexpr int kCandidateLeft[4] = {0, 8, 80, 156};
+constexpr int kCandidateTop[4] = {0, 40, 96, 152};
+
+const QString kEmptyCell = QStringLiteral("_");
+const QString kAllCandidates = QStringLiteral("123456789");
+
+QGroupBox* MakeBox(QWidget* parent, const QString& name, const QColor& colour) {
+  auto* box = new QGroupBox(parent);
+  box->setObjectName(name);
+  box->setStyleSheet(QStringLiteral("QGroupBox#%1 { background-color: %2; border: 1px solid "
+                                    "rgb(32, 64, 64); margin: 0px; }")
+                         .arg(name, colour.name()));
+  return box;
+}
+
+void SetLabelColour(QLabel* label, const QColor& colour) { SetTextColour(label, colour); }
+
+}  // namespace
+
+void TTabla::BuildGrid(QWidget* parent) {
+  ui_.GB22 = MakeBox(parent, QStringLiteral("GB22"), kWindowColour.darker(130));
+  ui_.GB22->setGeometry(60, 150, 673, 18);
+  for (int box = 1; box <= 9; ++box) {
+    const BoxPlace& place = kBoxPlaces[box];
+    QGroupBox* group = MakeBox(parent, QStringLiteral("GB%1").arg(box), place.colour);
+    group->setGeometry(place.left, place.top, kBoxWidth, kBoxHeight);
+    ui_.boxes[box] = group;
+    const int r0 = board::BoxFirstRow(box), c0 = board::BoxFirstCol(box);
+    for (int i = 1; i <= 3; ++i) {
+      for (int j = 1; j <= 3; ++j) {
+        const int row = r0 + i - 1, col = c0 + j - 1;
+        auto* digit = new ClickableLabel(kEmptyCell, group);
+        digit->setObjectName(QStringLiteral("L%1%2").arg(row).arg(col));
+        digit->setGeometry(kDigitLeft[j], kDigitTop[i], 18, 37);
+        digit->setFont(UiFont(33));
+        digit->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        digit->setCursor(Qt::PointingHandCursor);
+        SetLabelColour(digit, kGivenCellColour);
+        auto* candidates = new QLabel(kAllCandidates, group);
+        candidates->setObjectName(QStringLiteral("S%1%2").arg(row).arg(col));
+        candidates->setGeometry(kCandidateLeft[j], kCandidateTop[i], 54, 13);
+        candidates->setFont(UiFont(11));
+        candidates->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        SetLabelColour(candidates, kGivenCellColour);
+        ui_.digit_labels[row][col] = digit;
+        ui_.candidate_labels[row][col] = candidates;
+      }
+    }
+  }
+  HideBoard();  // the name page comes first, without the grid
+}
+
+std::optional<TTabla::CellLabels> TTabla::LocateCellLabels(int row, int col) const {
+  if (!board::IsOnBoard(row, col)) return std::nullopt;
+  return CellLabels{ui_.digit_labels[row][col], ui_.candidate_labels[row][col]};
+}
+
+void TTabla::ResetBoard() {
+  board::ResetBoard(game_);
+  for (int row = 1; row <= 9; ++row) {
+    for (int col = 1; col <= 9; ++col) {
+      const CellLabels cell = *LocateCellLabels(row, col);
+      cell.digit->setText(kEmptyCell);
+      SetLabelColour(cell.digit, kGivenCellColour);
+      cell.candidates->setText(kAllCandidates);
+      SetLabelColour(cell.candidates, kGivenCellColour);
+    }
+  }
+  UpdateRemainingCount();
+}
+
+void TTabla::SetGivenCell(int row, int col, int digit) {
+  const std::optional<CellLabels> cell = LocateCellLabels(row, col);
+  if (!cell) return;
+  board::SetGivenCell(game_, row, col, digit);
+  cell->digit->setText(QString::number(digit));
+  cell->candidates->clear();
+  UpdateRemainingCount();
+}
+
+void TTabla::UpdateRemainingCount() {
+  ui_.Lmaradt->setText(QString::number(board::UpdateRemainingCount(game_)));
+}
+
+void TTabla::ColourPlayerCells() {
+  for (int row = 1; row <= 9; ++row) {
+    for (int col = 1; col <= 9; ++col) {
+      const CellLabels cell = *LocateCellLabels(row, col);
+      if (cell.digit->text() != kEmptyCell) continue;
+      SetLabelColour(cell.digit, kPlayerCellColour);
+      SetLabelColour(cell.candidates, kPlayerCellColour);
+    }
+  }
+}
+
+void TTabla::ShowBoard() {
+  for (int box = 1; box <= 9; ++box) ui_.boxes[box]->show();
+  ui_.GB22->show();
+}
+
+void TTabla::HideBoard() {
+  for (int box = 1; box <= 9; ++box) ui_.boxes[box]->hide();
+  ui_.GB22->hide();
+}
+
+void TTabla::ShowCandidates(int row, int col, std::string_view text) {
+  if (const std::optional<CellLabels> cell = LocateCellLabels(row, col)) {
+    cell->candidates->setText(QString::fromLatin1(text.data(), qsizetype(text.size())));
+  }
+}
+
+}  // namespace kvadrix::app

@@ -1,0 +1,32 @@
+#pragma once
+// Colours and fonts of the window. Colour numbers in the game's data are 0x00BBGGRR values.
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+namespace kvadrix::app {
+
+inline QColor FromBgr(unsigned value) {
+  return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+inline const QColor kWindowColour(64, 128, 128);         // 8421440
+inline const QColor kLightYellow(255, 255, 128);         // 8454143
+inline const QColor kGivenCellColour(0, 0, 0);
+inline const QColor kPlayerCellColour(2, 36, 155);
+inline const QColor kBoxYellow(255, 255, 128);
+inline const QColor kBoxGreen(0, 202, 0);
+
+inline const QString kUiFontFamily = QStringLiteral("MS Sans Serif");
+
+// Heights are pixel sizes, so the grid keeps its proportions on any screen.
+QFont UiFont(int pixel_size, bool bold = false);
+
+// The family the window asks for does not exist on Linux; Liberation Sans has digits about as
+// wide, so a 33-pixel digit still fits its 18-pixel label.
+void InstallFontSubstitution();
+
+// Text colour of a widget's labels and captions.
+void SetTextColour(class QWidget* widget, const QColor& colour);
+
+}  // namespace kvadrix::app

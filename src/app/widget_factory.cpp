@@ -1,0 +1,30 @@
+#include "app/widget_factory.h"
+
+#include "app/ui_look.h"
+
+namespace kvadrix::app {
+
+QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& caption,
+                     const QRect& geometry, const QColor& caption_colour) {
+  auto* group = Named(new QGroupBox(caption, parent), name, geometry);
+  group->setStyleSheet(
+      QStringLiteral("QGroupBox#%1 { border: 1px solid rgba(255, 255, 255, 90); border-radius: 3px;"
+                     " margin-top: 7px; }"
+                     "QGroupBox#%1::title { subcontrol-origin: margin; left: 7px; padding: 0 2px;"
+                     " color: %2; }")
+          .arg(QString::fromLatin1(name), caption_colour.name()));
+  group->setFont(UiFont(11));
+  return group;
+}
+
+QLineEdit* MakePasswordEdit(QWidget* parent, const char* name, const QRect& geometry,
+                            int max_length) {
+  auto* edit = Named(new QLineEdit(parent), name, geometry);
+  edit->setEchoMode(QLineEdit::Password);
+  edit->setMaxLength(max_length);
+  // Qt would show its own bullet; the game shows "*".
+  edit->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
+  return edit;
+}
+
+}  // namespace kvadrix::app

@@ -1,0 +1,90 @@
+#include "info/finfo.h"
+
+#include <QDesktopServices>
+
+#include "app/cell_label.h"
+#include "app/ui_look.h"
+#include "info/technique_pages.h"
+
+namespace kvadrix::info {
+namespace {
+
+using app::ClickableLabel;
+
+ClickableLabel* InfoLabel(QWidget* parent, const char* name, const QString& caption, int left,
+                          int top, int pixel_size = 16) {
+  auto* label = new ClickableLabel(caption, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setFont(app::UiFont(pixel_size));
+  app::SetTextColour(label, app::kLightYellow);
+  label->move(left, top);
+  label->adjustSize();
+  return label;
+}
+
+}  // namespace
+
+TFInfo::TFInfo(QWidget* parent, UrlOpener opener)
+    : QDialog(parent),
+      opener_(opener ? std::move(opener) : UrlOpener([](const QUrl& url) {
+        QDesktopServices::openUrl(url);
+      })) {
+  setObjectName(QStringLiteral("FInfo"));
+  setWindowTitle(QStringLiteral("Info"));
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  setFixedSize(766, 623);
+  setModal(true);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, app::kWindowColour);
+  setPalette(palette);
+  setAutoFillBackground(true);
+
+  InfoLabel(this, "LCim", QStringLiteral("Kvadrix"), 14, 24, 48)->setFont(app::UiFont(48, true));
+  InfoLabel(this, "LLeiras1",
+            QStringLiteral("Sudoku játék öt játékosnak, szintezett feladványokkal."), 14, 104);
+  InfoLabel(this, "LLeiras2",
+            QStringLiteral("Minden üres mező mutatja a jelöltjeit; a \"Segítség...\" "
+                           "kapcsolói három megoldási"),
+            14, 152);
+  InfoLabel(this, "LLeiras3",
+            QStringLiteral("technikával szűkítik őket, a \"Csak 1\" és a \"Teljes\" gomb "
+                           "ugyanezekkel ír be számot:"),
+            14, 176);
+
+  struct Link {
+    const char* name;
+    QString caption;
+    int left, top;
+    TechniquePage page;
+  };
+  const Link links[] = {
+      {"Label10", QStringLiteral("- Single Position /egyben link is, katt rá/"), 14, 256,
+       TechniquePage::kSinglePosition},
+      {"Label9", QStringLiteral("- Single Candidate /egyben link is, katt rá/"), 14, 280,
+       TechniquePage::kSingleCandidate},
+      {"Label11", QStringLiteral("- Candidate Lines /egyben link is, katt rá/"), 14, 304,
+       TechniquePage::kCandidateLines},
+      {"Label12", QStringLiteral("Bővebben itt olvashat a megoldási technikákról:"), 6, 336,
+       TechniquePage::kOverview},
+      {"Label1", QStringLiteral("Link: <Segítség>"), 376, 336, TechniquePage::kOverview},
+      {"Lverzio", QStringLiteral("v1.15"), 702, 552, TechniquePage::kCandidateLines},
+  };
+  for (const Link& link : links) {
+    ClickableLabel* label = InfoLabel(this, link.name, link.caption, link.left, link.top);
+    label->setCursor(Qt::PointingHandCursor);
+    const TechniquePage page = link.page;
+    connect(label, &ClickableLabel::clicked, this,
+            [this, page] { opener_(TechniquePageUrl(page)); });
+  }
+  if (auto* overview = findChild<QLabel*>(QStringLiteral("Label1"))) {
+    QFont font = overview->font();
+    font.setItalic(true);
+    font.setUnderline(true);
+    overview->setFont(font);
+    overview->adjustSize();
+  }
+}
+
+}  // namespace kvadrix::info

@@ -1,0 +1,97 @@
+#pragma once
+// What the window tests need: scripted dialogs, a hand-moved clock, a queued random source, a
+// temporary play folder with table files, and the window built over them.
+#include <QSize>
+#include <QString>
+#include <QTemporaryDir>
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/tabla.h"
+#include "common/seams.h"
+
+namespace kvadrix::test {
+
+class ScriptedDialogs : public Dialogs {
+ public:
+  void Inform(const std::string& text) override { texts.push_back(text); }
+  bool Ask(const std::string& text) override {
+    texts.push_back(text);
+    if (answers.empty()) return false;  // an unexpected question is visible in `texts`
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  std::vector<std::string> texts;
+  std::deque<bool> answers;
+};
+
+class ManualClock : public Clock {
+ public:
+  double Now() const override { return now; }
+  void AdvanceTicks(int ticks) { now += ticks / 100000.0; }
+  double now = 46000.5;  // 9 December 2025, noon
+};
+
+class QueuedRandom : public RandomSource {
+ public:
+  void Seed(uint64_t seed) override { seeds.push_back(seed); }
+  uint32_t Below(uint32_t bound) override {
+    if (values.empty()) return 0;
+    const uint32_t value = values.front() % bound;
+    values.pop_front();
+    return value;
+  }
+  std::deque<uint32_t> values;
+  std::vector<uint64_t> seeds;
+};
+
+struct PuzzleRecord {
+  int id;
+  std::string level;  // LevelCode
+  int number;
+  std::string givens;  // Mezok
+};
+
+// A valid puzzle with the given number of givens (1..81), from one fixed solved grid.
+std::string GivensOfSolvedGrid(int count);
+
+// A play folder in a temporary directory.
+class PlayFolder {
+ public:
+  PlayFolder();
+  std::filesystem::path Path() const;
+  std::filesystem::path File(const std::string& name) const { return Path() / name; }
+
+  void WriteText(const std::string& name, const std::string& bytes) const;
+  std::string ReadText(const std::string& name) const;
+  void WritePuzzles(const std::vector<PuzzleRecord>& records) const;
+  // Players by name, with keys 101, 102, ... and level 1.
+  void WritePlayers(const std::vector<std::string>& names) const;
+
+ private:
+  QTemporaryDir dir_;
+};
+
+// Puzzles 10001.. of level E (count_e of them) and 20001.. of level A.
+std::vector<PuzzleRecord> SmallLibrary(int count_e = 3, int count_a = 2);
+
+// The window with its seams; screen 1280 x 1024 unless told.
+struct WindowUnderTest {
+  explicit WindowUnderTest(const PlayFolder& folder, QSize screen = QSize(1280, 1024));
+  ScriptedDialogs dialogs;
+  ManualClock clock;
+  QueuedRandom random;
+  QSize screen;
+  std::unique_ptr<app::TTabla> window;
+
+  template <typename T>
+  T* Find(const char* name) const {
+    return window->findChild<T*>(QString::fromLatin1(name));
+  }
+};
+
+}  // namespace kvadrix::test
