@@ -6,6 +6,7 @@
 // unchecking decides which chains run and so where the boxes end up.
 #include "app/checked_change.h"
 #include "app/tabla.h"
+#include "app/ui_look.h"
 #include "solver/candidates.h"
 
 namespace kvadrix::app {
@@ -51,9 +52,30 @@ void ApplyLevelPreset(const TablaControls& ui, const LevelPreset& preset) {
   ui.CBO->setEnabled(preset.beginner);
 }
 
+// Half way between the yellow captions and the window's colour.
+const QColor kLockedCaptionColour(160, 192, 128);
+
+// The buttons inside the group boxes would otherwise fall back to the application's font,
+// which is too wide for "Felfedése" in its 57 pixels. The presets lock boxes, so a locked box
+// must look locked: its caption dims instead of staying yellow.
+void StyleAidControls(const TablaControls& ui) {
+  for (QGroupBox* group : {ui.GroupBox12, ui.GroupBox15}) {
+    for (QAbstractButton* button : group->findChildren<QAbstractButton*>()) {
+      button->setFont(UiFont(11));
+    }
+  }
+  for (QCheckBox* box : {ui.CBE, ui.CBE2, ui.CBE3, ui.CBO, ui.cbsz}) {
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, kLockedCaptionColour);
+    palette.setColor(QPalette::Disabled, QPalette::Text, kLockedCaptionColour);
+    box->setPalette(palette);
+  }
+}
+
 }  // namespace
 
 void TTabla::ConnectAidHandlers() {
+  StyleAidControls(ui_);
   OnCheckedChange(ui_.CBE, [this] { CBEClick(); });
   for (QCheckBox* box : {ui_.CBE2, ui_.CBE3, ui_.CBE5D, ui_.CBE9}) {
     OnCheckedChange(box, [this] { CBE2Click(); });

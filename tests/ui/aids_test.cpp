@@ -2,6 +2,7 @@
 // whenever a box really changes.
 #include <QtTest>
 
+#include "app/ui_look.h"
 #include "board/game_state.h"
 #include "solver/candidates.h"
 #include "support/ui_fixtures.h"
@@ -52,6 +53,8 @@ class AidsTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void initTestCase() { kvadrix::app::InstallFontSubstitution(); }  // as the game starts
+
   void init() {
     folder_ = std::make_unique<PlayFolder>();
     folder_->WritePuzzles(SmallLibrary());
@@ -139,6 +142,19 @@ class AidsTest : public QObject {
       Click("rbk");
       QCOMPARE(States(),
                QStringLiteral("CBE- CBE2-# CBE3- CBO- cbsz- Bfel=hidden Bel=shown S=shown"));
+    }
+  }
+
+  void ShowHideCaptionsFit() {
+    w_->window->ensurePolished();
+    for (const char* name : {"Bfel", "Bel"}) {
+      auto* button = w_->Find<QPushButton>(name);
+      button->ensurePolished();
+      QStyleOptionButton option;
+      option.initFrom(button);
+      const QRect room =
+          button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+      QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= room.width(), name);
     }
   }
 
