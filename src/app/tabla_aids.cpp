@@ -12,7 +12,7 @@
 namespace kvadrix::app {
 namespace {
 
-// What a level leaves open to the player. "K" is a beginner with every aid allowed, "H" keeps
+// What a level leaves open to the player. "K" is a beginner with every aid allowed, "H" allows
 // the candidates and Single Position, "M" allows nothing.
 struct LevelPreset {
   bool aids_allowed;  // Bfel and CBE: enabled, and CBE checked
