@@ -17,6 +17,9 @@ QLabel* YellowLabel(QWidget* parent, const char* name, const QString& caption,
 }  // namespace
 
 void TTabla::BuildNamesPage(QWidget* page) {
+  // A password box reads its mask character when it is made; under the tab control's style
+  // sheet only a rule already in force then turns Qt's bullet into "*".
+  page->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
   ui_.Label3 = YellowLabel(page, "Label3", QStringLiteral("Kiválasztott játékos:"),
                            QRect(40, 36, 200, 18), 13);
   ui_.Ekiv = Named(new QLineEdit(page), "Ekiv", QRect(40, 58, 180, 24));
