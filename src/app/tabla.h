@@ -13,6 +13,7 @@
 #include "common/seams.h"
 #include "solver/aid_switches.h"
 #include "solver/candidate_view.h"
+#include "puzzles/puzzle_selection.h"
 #include "tables/table_store.h"
 
 namespace kvadrix::app {
@@ -60,6 +61,16 @@ class TTabla : public QMainWindow, private solver::CandidateView {
   void FormActivate();
   void ReloadPlayerList();
 
+  // Games: the PuzzleTable's current record becomes the game; the next or the same puzzle
+  // by identifier; the best times of the puzzle being played.
+  int32_t CurrentPuzzleId() const { return current_puzzle_id_; }
+  bool ClockRuns() const { return ui_.T1->isActive(); }
+  void StartGameFromPuzzle();
+  void ClearGame();
+  void LoadNextPuzzle();
+  void ReloadCurrentPuzzle();
+  void ShowBestResults();
+
  protected:
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;  // runs FormClose
@@ -104,16 +115,12 @@ class TTabla : public QMainWindow, private solver::CandidateView {
   // tabla_selection.cpp).
   void ConnectGameHandlers();
   void T1Timer();
-  void StartGameFromPuzzle();
-  void ClearGame();
   void StartClock();
   void FocusSelectedDigitButton();
-  void ShowBestResults();
   void CBBeChange();
   void BbetoltesClick();
   void CBjatekKeyPress(QChar key);
-  void LoadNextPuzzle();
-  void ReloadCurrentPuzzle();
+  void StartFoundPuzzle(const puzzles::NextPuzzle& found);
 
   // Players, entering play, the last game and the tabs (tabla_players.cpp, tabla_play_entry.cpp,
   // tabla_tabs.cpp).

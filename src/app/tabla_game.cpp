@@ -1,8 +1,73 @@
 // The game clock, starting a game from a puzzle record, and the best times of the puzzle.
+#include <QKeyEvent>
+#include <QLineEdit>
+
 #include "app/tabla.h"
+#include "board/game_clock.h"
+#include "board/givens.h"
+#include "players/best_results.h"
 
 namespace kvadrix::app {
 
-void TTabla::ConnectGameHandlers() {}
+void TTabla::ConnectGameHandlers() {
+  connect(ui_.T1, &QTimer::timeout, this, [this] { T1Timer(); });
+  connect(ui_.CBBe, &QComboBox::currentTextChanged, this, [this] { Guarded([this] { CBBeChange(); }); });
+  connect(ui_.Bbetoltes, &QPushButton::clicked, this, [this] { Guarded([this] { BbetoltesClick(); }); });
+  // Enter in the game number box loads; the box keeps every other key.
+  ui_.CBjatek->lineEdit()->setObjectName(QStringLiteral("CBjatekEdit"));
+  ui_.CBjatek->lineEdit()->installEventFilter(this);
+}
+
+// Ten times a second, from scratch: the clock is StartTime and now, never a counter.
+void TTabla::T1Timer() {
+  ui_.Lido->setText(
+      QString::fromStdString(board::FormatTicks(board::ElapsedTicks(start_time_, clock_.Now()))));
+}
+
+void TTabla::ClearGame() {
+  ResetBoard();
+  ui_.T1->stop();
+  ui_.Lido->setText(QStringLiteral("00:00"));
+}
+
+void TTabla::StartClock() {
+  game_.undo_log.Clear();
+  ui_.Bundo->setEnabled(false);
+  start_time_ = clock_.Now();
+  ui_.T1->start();
+}
+
+void TTabla::FocusSelectedDigitButton() {
+  if (game_.selected_digit == 0) game_.selected_digit = 1;
+  ui_.digit_buttons[game_.selected_digit]->setFocus();
+}
+
+// The PuzzleTable's current record becomes the game: givens, candidates, colours, clock.
+void TTabla::StartGameFromPuzzle() {
+  const std::string givens = cds_.FieldByName("Mezok").AsString();
+  const int32_t id = cds_.FieldByName("ID").AsInteger();
+  // A damaged record is refused whole, before anything reaches the grid.
+  board::ValidateGivens(givens);
+  current_puzzle_id_ = id;
+  for (size_t i = 0; i + 2 < givens.size(); i += 3) {
+    SetGivenCell(givens[i] - '0', givens[i + 1] - '0', givens[i + 2] - '0');
+  }
+  RecomputeCandidates();
+  ColourPlayerCells();
+  StartClock();
+  ui_.Bexcel->setEnabled(true);
+  cds_.SetFilter("");
+  cds_.SetFiltered(false);
+  FocusSelectedDigitButton();
+  ShowBestResults();
+}
+
+void TTabla::ShowBestResults() {
+  const players::BestResultTexts texts = players::ShowBestResults(
+      cdsEredmenyek_, cdsjatekosok_, current_player_key_, current_puzzle_id_);
+  ui_.Lnaeredmeny->setText(QString::fromStdString(texts.player_best));
+  ui_.Lnevvalaki->setText(QString::fromStdString(texts.holder_name));
+  ui_.Lnveredmeny->setText(QString::fromStdString(texts.record_time));
+}
 
 }  // namespace kvadrix::app

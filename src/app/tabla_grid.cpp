@@ -70,6 +70,12 @@ void TTabla::BuildGrid(QWidget* parent) {
         candidates->setFont(UiFont(11));
         candidates->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         SetLabelColour(candidates, kGivenCellColour);
+        // Opaque, so the empty cell's "_", which hangs below the digit's baseline, does not
+        // strike through the candidates; it shows again when the candidates are hidden.
+        QPalette fill = candidates->palette();
+        fill.setColor(QPalette::Window, place.colour);
+        candidates->setPalette(fill);
+        candidates->setAutoFillBackground(true);
         ui_.digit_labels[row][col] = digit;
         ui_.candidate_labels[row][col] = candidates;
       }

@@ -39,6 +39,14 @@ void TTabla::ConnectHandlers() {
 }
 
 bool TTabla::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && watched == ui_.CBjatek->lineEdit()) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      CBjatekKeyPress(QChar(13));
+      return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+  }
   if (event->type() == QEvent::KeyPress) {
     const QString keys = watched->property("kvadrix_keys").toString();
     const QString text = static_cast<QKeyEvent*>(event)->text();

@@ -98,6 +98,7 @@ void TTabla::BuildAidControls(QWidget* page) {
 
   ui_.GroupBox13 = MakeGroup(page, "GroupBox13", QStringLiteral("Kirakás - Segítséggel "),
                              QRect(376, 35, 113, 38), kLightYellow);
+  ui_.GroupBox13->setFont(UiFont(10));  // the caption is long for the box's 113 pixels
   ui_.Bcsak1 =
       MakeButton(ui_.GroupBox13, "Bcsak1", QStringLiteral("Csak 1"), QRect(10, 16, 47, 17));
   ui_.Bteljes =

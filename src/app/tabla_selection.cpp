@@ -1,0 +1,76 @@
+// Choosing a puzzle by level and game number, and moving to the next or the same puzzle.
+#include "app/tabla.h"
+#include "puzzles/puzzle_selection.h"
+
+namespace kvadrix::app {
+
+void TTabla::CBBeChange() {
+  const puzzles::GameNumberList list =
+      puzzles::ChangeLevel(cds_, ui_.CBBe->currentText().toStdString());
+  ui_.Ldb->setText(QString::fromStdString(list.count_label));
+  ui_.CBjatek->clear();
+  for (const std::string& item : list.items) ui_.CBjatek->addItem(QString::fromStdString(item));
+  ui_.CBjatek->setCurrentText(QString::fromStdString(list.text));
+}
+
+void TTabla::BbetoltesClick() {
+  ResetBoard();
+  if (ui_.CBBe->currentText().isEmpty()) {
+    ui_.Bexcel->setEnabled(false);
+    Inform(puzzles::kChooseLevel);
+    return;
+  }
+  const puzzles::LoadChoice choice = puzzles::ChoosePuzzle(
+      cds_, ui_.CBBe->currentText().toStdString(), ui_.CBjatek->currentText().toStdString());
+  if (choice.start) {
+    StartGameFromPuzzle();
+    return;
+  }
+  ui_.Bexcel->setEnabled(false);
+  Inform(choice.message);
+}
+
+void TTabla::CBjatekKeyPress(QChar key) {
+  if (key != QChar(13)) return;
+  Guarded([this] { BbetoltesClick(); });
+  ui_.digit_buttons[1]->setFocus();
+}
+
+namespace {
+
+// Texts set by the program do not run the level box's handler.
+void SetTextQuietly(QComboBox* box, const std::optional<std::string>& text) {
+  if (!text) return;
+  const QSignalBlocker block(box);
+  box->setCurrentText(QString::fromStdString(*text));
+}
+
+}  // namespace
+
+void TTabla::LoadNextPuzzle() {
+  ClearGame();
+  StartFoundPuzzle(puzzles::FindNextPuzzle(cds_, current_puzzle_id_));
+}
+
+void TTabla::ReloadCurrentPuzzle() {
+  ClearGame();
+  StartFoundPuzzle(puzzles::FindCurrentPuzzle(cds_, current_puzzle_id_));
+}
+
+void TTabla::StartFoundPuzzle(const puzzles::NextPuzzle& found) {
+  switch (found.action) {
+    case puzzles::NextPuzzle::Action::kNothing:
+      return;
+    case puzzles::NextPuzzle::Action::kNoMore:
+      Inform(puzzles::kNoMorePuzzles);
+      return;
+    case puzzles::NextPuzzle::Action::kStart:
+      current_puzzle_id_ = found.id;
+      SetTextQuietly(ui_.CBBe, found.level_text);
+      SetTextQuietly(ui_.CBjatek, found.number_text);
+      StartGameFromPuzzle();
+      return;
+  }
+}
+
+}  // namespace kvadrix::app
