@@ -31,7 +31,12 @@ NamesPage::NamesPage(const WindowUnderTest& w)
       Bmodosit(w.Find<QPushButton>("Bmodosit")),
       Btorles(w.Find<QPushButton>("Btorles")) {}
 
-void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+void Click(QWidget* widget) {
+  // A radio button takes clicks on its mark and caption, not on the empty rest of its place.
+  const bool radio = qobject_cast<QRadioButton*>(widget) != nullptr;
+  QTest::mouseClick(widget, Qt::LeftButton, {},
+                    radio ? QPoint(6, widget->height() / 2) : widget->rect().center());
+}
 
 void Type(QWidget* widget, const QString& text) {
   for (qsizetype i = 0; i < text.size(); ++i) {
