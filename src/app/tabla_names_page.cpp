@@ -57,7 +57,9 @@ void TTabla::BuildNamesPage(QWidget* page) {
   ui_.BjelszoR = MakePasswordEdit(form, "BjelszoR", QRect(150, 54, 120, 22), 10);
   ui_.LjelszoR->hide();
   ui_.BjelszoR->hide();
-  ui_.Ljelszo = YellowLabel(form, "Ljelszo", QStringLiteral("Jelszó:"), QRect(12, 90, 136, 16));
+  // Two lines high: the delete form asks "Adja meg a jelszavát a törléshez:" here.
+  ui_.Ljelszo = YellowLabel(form, "Ljelszo", QStringLiteral("Jelszó:"), QRect(12, 80, 136, 34));
+  ui_.Ljelszo->setWordWrap(true);
   ui_.Bjelszo = MakePasswordEdit(form, "Bjelszo", QRect(150, 86, 120, 22), 10);
   ui_.Ljelszo2 =
       YellowLabel(form, "Ljelszo2", QStringLiteral("Jelszó újra:"), QRect(12, 122, 136, 16));

@@ -73,9 +73,9 @@ void EnterFormMode(TablaControls& ui, FormMode mode) {
   ui.Btorles->setVisible(remove);
 
   // Every label of the form is enabled by every mode; hidden ones stay hidden.
-  SetEnabled({ui.Lnev, ui.Eujnev, ui.Ljelszo, ui.Bjelszo, ui.Ljelszo2, ui.LjelszoR, ui.Lszin,
-              ui.Lszint},
-             true);
+  SetEnabled(
+      {ui.Lnev, ui.Eujnev, ui.Ljelszo, ui.Bjelszo, ui.Ljelszo2, ui.LjelszoR, ui.Lszin, ui.Lszint},
+      true);
   if (!add) ui.dbnevek->setEnabled(true);
   if (!remove) SetEnabled({ui.Bjelszo2, ui.SE, ui.RBujk, ui.RBujh, ui.RBujm}, true);
   if (modify) SetEnabled({ui.BjelszoR, ui.Bmodosit}, true);
@@ -86,8 +86,8 @@ void EnterFormMode(TablaControls& ui, FormMode mode) {
 void CloseForm(TablaControls& ui) {
   ui.GBuj->setEnabled(false);
   ui.Eujnev->clear();
-  SetEnabled({ui.Eujnev, ui.Bjelszo, ui.Bjelszo2, ui.SE, ui.Lnev, ui.Ljelszo, ui.Ljelszo2,
-              ui.Lszin, ui.Lszint, ui.RBujk, ui.RBujh, ui.RBujm, ui.Bujfelvitel},
+  SetEnabled({ui.Eujnev, ui.Bjelszo, ui.Bjelszo2, ui.SE, ui.Lnev, ui.Ljelszo, ui.Ljelszo2, ui.Lszin,
+              ui.Lszint, ui.RBujk, ui.RBujh, ui.RBujm, ui.Bujfelvitel},
              false);
 }
 
@@ -198,9 +198,9 @@ void TTabla::BmodositClick() {
 
 void TTabla::BtorlesClick() {
   Guarded([this] {
-    const players::Outcome deleted = players::DeletePlayer(
-        {cdsjatekosok_, cdsEredmenyek_, cdsUtolso_}, work_dir_,
-        ui_.dbnevek->currentText().toStdString(), Text(ui_.Bjelszo));
+    const players::Outcome deleted =
+        players::DeletePlayer({cdsjatekosok_, cdsEredmenyek_, cdsUtolso_}, work_dir_,
+                              ui_.dbnevek->currentText().toStdString(), Text(ui_.Bjelszo));
     Inform(deleted.message);
     if (!deleted.done) return;
     ReloadPlayerList();

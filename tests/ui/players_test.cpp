@@ -229,8 +229,7 @@ class PlayersTest : public QObject {
     Type(p.Bjelszo2, QStringLiteral("pw"));
     Click(p.Bujfelvitel);
     QCOMPARE(TakeTexts(w), Texts{kAdded});
-    QCOMPARE(Rows(Reloaded(MakePlayerTable, folder.File("jatekosok.xml"))),
-             Texts{"0|Anőč|pw|1|1"});
+    QCOMPARE(Rows(Reloaded(MakePlayerTable, folder.File("jatekosok.xml"))), Texts{"0|Anőč|pw|1|1"});
   }
 
   void ApostropheNamesWorkEverywhere() {
@@ -240,8 +239,7 @@ class PlayersTest : public QObject {
     NamesPage p(w);
     ShowWindow(w);
     w.random.values = {55, 56};
-    AddThroughForm(p, QStringLiteral("O'Neil"), QStringLiteral("x"), QStringLiteral("x"),
-                   p.RBujm);
+    AddThroughForm(p, QStringLiteral("O'Neil"), QStringLiteral("x"), QStringLiteral("x"), p.RBujm);
     AddThroughForm(p, QStringLiteral("O'Neil"), {}, {});
     QCOMPARE(TakeTexts(w), (Texts{kAdded,
                                   "Ilyen név már szerepel az adatbázisban, kérlek más nevet "
