@@ -176,6 +176,7 @@ class TTabla : public QMainWindow, private solver::CandidateView {
   // Aids state (tabla_aids.cpp).
 
   // Players state (tabla_players.cpp and friends).
+  void FillNameLookup();
 
   // The five tables.
   tables::TableStore cds_;

@@ -17,6 +17,9 @@ QLabel* YellowLabel(QWidget* parent, const char* name, const QString& caption,
 }  // namespace
 
 void TTabla::BuildNamesPage(QWidget* page) {
+  // A password box reads its mask character when it is made; under the tab control's style
+  // sheet only a rule already in force then turns Qt's bullet into "*".
+  page->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
   ui_.Label3 = YellowLabel(page, "Label3", QStringLiteral("Kiválasztott játékos:"),
                            QRect(40, 36, 200, 18), 13);
   ui_.Ekiv = Named(new QLineEdit(page), "Ekiv", QRect(40, 58, 180, 24));
@@ -54,7 +57,9 @@ void TTabla::BuildNamesPage(QWidget* page) {
   ui_.BjelszoR = MakePasswordEdit(form, "BjelszoR", QRect(150, 54, 120, 22), 10);
   ui_.LjelszoR->hide();
   ui_.BjelszoR->hide();
-  ui_.Ljelszo = YellowLabel(form, "Ljelszo", QStringLiteral("Jelszó:"), QRect(12, 90, 136, 16));
+  // Two lines high: the delete form asks "Adja meg a jelszavát a törléshez:" here.
+  ui_.Ljelszo = YellowLabel(form, "Ljelszo", QStringLiteral("Jelszó:"), QRect(12, 80, 136, 34));
+  ui_.Ljelszo->setWordWrap(true);
   ui_.Bjelszo = MakePasswordEdit(form, "Bjelszo", QRect(150, 86, 120, 22), 10);
   ui_.Ljelszo2 =
       YellowLabel(form, "Ljelszo2", QStringLiteral("Jelszó újra:"), QRect(12, 122, 136, 16));
