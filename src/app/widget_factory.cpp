@@ -17,6 +17,14 @@ QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& caption,
   return group;
 }
 
+QLabel* MakeYellowLabel(QWidget* parent, const char* name, const QString& caption,
+                        const QRect& geometry, int pixel_size, bool bold) {
+  QLabel* label = MakeLabel(parent, name, caption, geometry);
+  label->setFont(UiFont(pixel_size, bold));
+  SetTextColour(label, kLightYellow);
+  return label;
+}
+
 QLineEdit* MakePasswordEdit(QWidget* parent, const char* name, const QRect& geometry,
                             int max_length) {
   auto* edit = Named(new QLineEdit(parent), name, geometry);

@@ -135,8 +135,10 @@ std::vector<int> States(const tables::TableStore& store) {
 
 std::vector<PuzzleRecord> SmallLibrary(int count_e, int count_a) {
   std::vector<PuzzleRecord> records;
-  for (int n = 1; n <= count_e; ++n) records.push_back({10000 + n, "E", n, GivensOfSolvedGrid(30 + n)});
-  for (int n = 1; n <= count_a; ++n) records.push_back({20000 + n, "A", n, GivensOfSolvedGrid(26 + n)});
+  for (int n = 1; n <= count_e; ++n)
+    records.push_back({10000 + n, "E", n, GivensOfSolvedGrid(30 + n)});
+  for (int n = 1; n <= count_a; ++n)
+    records.push_back({20000 + n, "A", n, GivensOfSolvedGrid(26 + n)});
   return records;
 }
 
