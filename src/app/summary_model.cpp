@@ -7,8 +7,13 @@ namespace kvadrix::app {
 SummaryModel::SummaryModel(tables::TableStore& store, QObject* parent)
     : QAbstractTableModel(parent),
       store_(store),
-      titles_{QStringLiteral("Nehézség"), QStringLiteral("Sorszám"), QString(), QString(),
-              QString(), QString(), QString()} {
+      titles_{QStringLiteral("Nehézség"),
+              QStringLiteral("Sorszám"),
+              QString(),
+              QString(),
+              QString(),
+              QString(),
+              QString()} {
   store_.SetChangeListener([this] {
     if (!store_.ControlsDisabled()) Refresh();
   });

@@ -55,6 +55,8 @@ void TTabla::BuildWindow() {
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
+  // Controls under a style sheet take the application's font rather than their parent's.
+  QApplication::setFont(UiFont(11));
   setFont(UiFont(11));
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, kWindowColour);

@@ -11,9 +11,9 @@
 #include "app/tabla_controls.h"
 #include "board/game_state.h"
 #include "common/seams.h"
+#include "puzzles/puzzle_selection.h"
 #include "solver/aid_switches.h"
 #include "solver/candidate_view.h"
-#include "puzzles/puzzle_selection.h"
 #include "tables/table_store.h"
 
 namespace kvadrix::app {
@@ -176,6 +176,7 @@ class TTabla : public QMainWindow, private solver::CandidateView {
   // Aids state (tabla_aids.cpp).
 
   // Players state (tabla_players.cpp and friends).
+  void FillNameLookup();
 
   // The five tables.
   tables::TableStore cds_;

@@ -11,8 +11,10 @@ namespace kvadrix::app {
 
 void TTabla::ConnectGameHandlers() {
   connect(ui_.T1, &QTimer::timeout, this, [this] { T1Timer(); });
-  connect(ui_.CBBe, &QComboBox::currentTextChanged, this, [this] { Guarded([this] { CBBeChange(); }); });
-  connect(ui_.Bbetoltes, &QPushButton::clicked, this, [this] { Guarded([this] { BbetoltesClick(); }); });
+  connect(ui_.CBBe, &QComboBox::currentTextChanged, this,
+          [this] { Guarded([this] { CBBeChange(); }); });
+  connect(ui_.Bbetoltes, &QPushButton::clicked, this,
+          [this] { Guarded([this] { BbetoltesClick(); }); });
   // Enter in the game number box loads; the box keeps every other key.
   ui_.CBjatek->lineEdit()->setObjectName(QStringLiteral("CBjatekEdit"));
   ui_.CBjatek->lineEdit()->installEventFilter(this);

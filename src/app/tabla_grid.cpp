@@ -17,10 +17,10 @@ struct BoxPlace {
 constexpr int kBoxWidth = 225;
 constexpr int kBoxHeight = 169;
 const BoxPlace kBoxPlaces[10] = {
-    {0, 0, kBoxYellow},                                                          // unused
-    {60, 160, kBoxYellow},  {284, 160, kBoxGreen}, {508, 160, kBoxYellow},       // GB1..GB3
-    {60, 320, kBoxGreen},   {284, 320, kBoxYellow}, {508, 320, kBoxGreen},       // GB4..GB6
-    {60, 484, kBoxYellow},  {284, 484, kBoxGreen},  {508, 484, kBoxYellow},      // GB7..GB9
+    {0, 0, kBoxYellow},                                                     // unused
+    {60, 160, kBoxYellow}, {284, 160, kBoxGreen},  {508, 160, kBoxYellow},  // GB1..GB3
+    {60, 320, kBoxGreen},  {284, 320, kBoxYellow}, {508, 320, kBoxGreen},   // GB4..GB6
+    {60, 484, kBoxYellow}, {284, 484, kBoxGreen},  {508, 484, kBoxYellow},  // GB7..GB9
 };
 
 // Positions inside a box, by the cell's row or column within the box (1..3).
@@ -70,11 +70,20 @@ void TTabla::BuildGrid(QWidget* parent) {
         candidates->setFont(UiFont(11));
         candidates->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         SetLabelColour(candidates, kGivenCellColour);
+        // Opaque, so the empty cell's "_", which hangs below the digit's baseline, does not
+        // strike through the candidates; it shows again when the candidates are hidden.
+        QPalette fill = candidates->palette();
+        fill.setColor(QPalette::Window, place.colour);
+        candidates->setPalette(fill);
+        candidates->setAutoFillBackground(true);
         ui_.digit_labels[row][col] = digit;
         ui_.candidate_labels[row][col] = candidates;
       }
     }
   }
+  // Each band of boxes overlaps the top of the band below by a few pixels; the upper band lies
+  // on top, so its bottom row of candidates stays whole.
+  for (int box = 9; box >= 1; --box) ui_.boxes[box]->raise();
   HideBoard();  // the name page comes first, without the grid
 }
 

@@ -4,38 +4,28 @@
 #include "app/widget_factory.h"
 
 namespace kvadrix::app {
-namespace {
-
-QLabel* YellowLabel(QWidget* parent, const char* name, const QString& caption,
-                    const QRect& geometry, int pixel_size = 11) {
-  QLabel* label = MakeLabel(parent, name, caption, geometry);
-  label->setFont(UiFont(pixel_size, pixel_size > 11));
-  SetTextColour(label, kLightYellow);
-  return label;
-}
-
-}  // namespace
-
 void TTabla::BuildNamesPage(QWidget* page) {
-  ui_.Label3 = YellowLabel(page, "Label3", QStringLiteral("Kiválasztott játékos:"),
-                           QRect(40, 36, 200, 18), 13);
+  // A password box reads its mask character when it is made; under the tab control's style
+  // sheet only a rule already in force then turns Qt's bullet into "*".
+  page->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
+  ui_.Label3 = MakeYellowLabel(page, "Label3", QStringLiteral("Kiválasztott játékos:"),
+                               QRect(40, 36, 200, 18), 13, true);
   ui_.Ekiv = Named(new QLineEdit(page), "Ekiv", QRect(40, 58, 180, 24));
   ui_.Ekiv->setFont(UiFont(13, true));
-  ui_.Label4 = YellowLabel(page, "Label4", QStringLiteral("/Max. 5 játékos játszhat!!!/"),
-                           QRect(40, 88, 200, 16));
+  ui_.Label4 = MakeYellowLabel(page, "Label4", QStringLiteral("/Max. 5 játékos játszhat!!!/"),
+                               QRect(40, 88, 200, 16));
 
-  ui_.GroupBox2 =
-      MakeGroup(page, "GroupBox2", QStringLiteral("Tevékenységek "), QRect(40, 116, 180, 132),
-                kLightYellow);
-  ui_.Bhozza = MakeButton(ui_.GroupBox2, "Bhozza", QStringLiteral("Hozzáad"),
-                          QRect(20, 24, 140, 27));
+  ui_.GroupBox2 = MakeGroup(page, "GroupBox2", QStringLiteral("Tevékenységek "),
+                            QRect(40, 116, 180, 132), kLightYellow);
+  ui_.Bhozza =
+      MakeButton(ui_.GroupBox2, "Bhozza", QStringLiteral("Hozzáad"), QRect(20, 24, 140, 27));
   ui_.Bmod = MakeButton(ui_.GroupBox2, "Bmod", QStringLiteral("Módosít"), QRect(20, 58, 140, 27));
-  ui_.Btorol =
-      MakeButton(ui_.GroupBox2, "Btorol", QStringLiteral("Töröl"), QRect(20, 92, 140, 27));
+  ui_.Btorol = MakeButton(ui_.GroupBox2, "Btorol", QStringLiteral("Töröl"), QRect(20, 92, 140, 27));
   ui_.Btovabb = MakeButton(page, "Btovabb", QStringLiteral("Tovább"), QRect(40, 262, 180, 38));
   ui_.Btovabb->setFont(UiFont(15, true));
 
-  YellowLabel(page, "LJatekosok", QStringLiteral("Játékosok:"), QRect(250, 36, 160, 18), 13);
+  MakeYellowLabel(page, "LJatekosok", QStringLiteral("Játékosok:"), QRect(250, 36, 160, 18), 13,
+                  true);
   ui_.Mnevek = Named(new QListWidget(page), "Mnevek", QRect(250, 58, 170, 242));
   ui_.Mnevek->setFont(UiFont(13));
 
@@ -43,32 +33,36 @@ void TTabla::BuildNamesPage(QWidget* page) {
                        QRect(450, 36, 285, 264), kLightYellow);
   ui_.GBuj->setEnabled(false);
   QWidget* form = ui_.GBuj;
-  ui_.Lnev = YellowLabel(form, "Lnev", QStringLiteral("Név /minimum 3 karakter/:"),
-                         QRect(12, 26, 140, 16));
+  ui_.Lnev = MakeYellowLabel(form, "Lnev", QStringLiteral("Név /minimum 3 karakter/:"),
+                             QRect(12, 26, 140, 16));
   ui_.Eujnev = Named(new QLineEdit(form), "Eujnev", QRect(150, 22, 120, 22));
   ui_.Eujnev->setMaxLength(10);
   ui_.dbnevek = Named(new QComboBox(form), "dbnevek", QRect(150, 22, 120, 22));
   ui_.dbnevek->hide();
   ui_.LjelszoR =
-      YellowLabel(form, "LjelszoR", QStringLiteral("Jelszó:"), QRect(12, 58, 136, 16));
+      MakeYellowLabel(form, "LjelszoR", QStringLiteral("Jelszó:"), QRect(12, 58, 136, 16));
   ui_.BjelszoR = MakePasswordEdit(form, "BjelszoR", QRect(150, 54, 120, 22), 10);
   ui_.LjelszoR->hide();
   ui_.BjelszoR->hide();
-  ui_.Ljelszo = YellowLabel(form, "Ljelszo", QStringLiteral("Jelszó:"), QRect(12, 90, 136, 16));
+  // Two lines high: the delete form asks "Adja meg a jelszavát a törléshez:" here.
+  ui_.Ljelszo = MakeYellowLabel(form, "Ljelszo", QStringLiteral("Jelszó:"), QRect(12, 80, 136, 34));
+  ui_.Ljelszo->setWordWrap(true);
   ui_.Bjelszo = MakePasswordEdit(form, "Bjelszo", QRect(150, 86, 120, 22), 10);
   ui_.Ljelszo2 =
-      YellowLabel(form, "Ljelszo2", QStringLiteral("Jelszó újra:"), QRect(12, 122, 136, 16));
+      MakeYellowLabel(form, "Ljelszo2", QStringLiteral("Jelszó újra:"), QRect(12, 122, 136, 16));
   ui_.Bjelszo2 = MakePasswordEdit(form, "Bjelszo2", QRect(150, 118, 120, 22), 10);
-  ui_.Lszin = YellowLabel(form, "Lszin", QStringLiteral("Szín:"), QRect(12, 150, 60, 16));
+  ui_.Lszin = MakeYellowLabel(form, "Lszin", QStringLiteral("Szín:"), QRect(12, 150, 60, 16));
   ui_.SE = Named(new QSpinBox(form), "SE", QRect(80, 148, 50, 22));
   ui_.SE->setRange(1, 2);
   ui_.SE->setValue(1);
   ui_.Lszin->hide();
   ui_.SE->hide();
-  ui_.Lszint = YellowLabel(form, "Lszint", QStringLiteral("Szint:"), QRect(12, 154, 136, 16));
+  ui_.Lszint = MakeYellowLabel(form, "Lszint", QStringLiteral("Szint:"), QRect(12, 154, 136, 16));
   ui_.RBujk = MakeRadio(form, "RBujk", QStringLiteral("Kezdő"), {}, QRect(150, 150, 120, 20), true);
-  ui_.RBujh = MakeRadio(form, "RBujh", QStringLiteral("Haladó"), {}, QRect(150, 172, 120, 20), false);
-  ui_.RBujm = MakeRadio(form, "RBujm", QStringLiteral("Mester"), {}, QRect(150, 194, 120, 20), false);
+  ui_.RBujh =
+      MakeRadio(form, "RBujh", QStringLiteral("Haladó"), {}, QRect(150, 172, 120, 20), false);
+  ui_.RBujm =
+      MakeRadio(form, "RBujm", QStringLiteral("Mester"), {}, QRect(150, 194, 120, 20), false);
   for (QRadioButton* radio : {ui_.RBujk, ui_.RBujh, ui_.RBujm}) SetTextColour(radio, kLightYellow);
   const QRect action_place(150, 226, 120, 27);
   ui_.Bujfelvitel = MakeButton(form, "Bujfelvitel", QStringLiteral("Felvitel"), action_place);
@@ -76,10 +70,9 @@ void TTabla::BuildNamesPage(QWidget* page) {
   ui_.Btorles = MakeButton(form, "Btorles", QStringLiteral("Törlés"), action_place);
   ui_.Bmodosit->hide();
   ui_.Btorles->hide();
-  for (QWidget* widget :
-       std::initializer_list<QWidget*>{ui_.Lnev, ui_.Eujnev, ui_.Ljelszo, ui_.Bjelszo,
-                                       ui_.Ljelszo2, ui_.Bjelszo2, ui_.Lszin, ui_.SE, ui_.Lszint,
-                                       ui_.RBujk, ui_.RBujh, ui_.RBujm, ui_.Bujfelvitel}) {
+  for (QWidget* widget : std::initializer_list<QWidget*>{
+           ui_.Lnev, ui_.Eujnev, ui_.Ljelszo, ui_.Bjelszo, ui_.Ljelszo2, ui_.Bjelszo2, ui_.Lszin,
+           ui_.SE, ui_.Lszint, ui_.RBujk, ui_.RBujh, ui_.RBujm, ui_.Bujfelvitel}) {
     widget->setEnabled(false);
   }
 }

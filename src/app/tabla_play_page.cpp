@@ -5,18 +5,6 @@
 #include "app/widget_factory.h"
 
 namespace kvadrix::app {
-namespace {
-
-QLabel* YellowLabel(QWidget* parent, const char* name, const QString& caption,
-                    const QRect& geometry, int pixel_size = 11, bool bold = false) {
-  QLabel* label = MakeLabel(parent, name, caption, geometry);
-  label->setFont(UiFont(pixel_size, bold));
-  SetTextColour(label, kLightYellow);
-  return label;
-}
-
-}  // namespace
-
 void TTabla::BuildPlayPage(QWidget* page) {
   ui_.GroupBox16 = MakeGroup(page, "GroupBox16", QStringLiteral("Játék betöltése "),
                              QRect(0, 0, 170, 73), kLightYellow);
@@ -30,9 +18,9 @@ void TTabla::BuildPlayPage(QWidget* page) {
   ui_.CBjatek = Named(new QComboBox(ui_.GroupBox16), "CBjatek", QRect(89, 18, 44, 22));
   ui_.CBjatek->setEditable(true);
   ui_.CBjatek->setInsertPolicy(QComboBox::NoInsert);
-  ui_.Ldb = YellowLabel(ui_.GroupBox16, "Ldb", QStringLiteral("(0)"), QRect(136, 21, 32, 16));
-  ui_.Bbetoltes = MakeButton(ui_.GroupBox16, "Bbetoltes", QStringLiteral("Betöltés"),
-                             QRect(8, 45, 76, 22));
+  ui_.Ldb = MakeYellowLabel(ui_.GroupBox16, "Ldb", QStringLiteral("(0)"), QRect(136, 21, 32, 16));
+  ui_.Bbetoltes =
+      MakeButton(ui_.GroupBox16, "Bbetoltes", QStringLiteral("Betöltés"), QRect(8, 45, 76, 22));
   ui_.Bexcel =
       MakeButton(ui_.GroupBox16, "Bexcel", QStringLiteral("Excel-be"), QRect(88, 45, 76, 22));
   ui_.Bexcel->setEnabled(false);
@@ -44,8 +32,8 @@ void TTabla::BuildPlayPage(QWidget* page) {
 
   BuildResultLabels(page);
 
-  ui_.UDO = MakeGroup(page, "UDO", QStringLiteral("Számbeállítás "), QRect(0, 76, 392, 48),
-                      kLightYellow);
+  ui_.UDO =
+      MakeGroup(page, "UDO", QStringLiteral("Számbeállítás "), QRect(0, 76, 392, 48), kLightYellow);
   for (int i = 0; i < 10; ++i) {
     const int digit = i < 9 ? i + 1 : 0;  // left to right: 1..9, then the eraser
     const QString caption = digit ? QString::number(digit) : QStringLiteral("_");
@@ -58,14 +46,14 @@ void TTabla::BuildPlayPage(QWidget* page) {
 
   ui_.GroupBox11 = MakeGroup(page, "GroupBox11", QStringLiteral("Idő mérése "),
                              QRect(398, 76, 118, 48), kLightYellow);
-  ui_.Label1 = YellowLabel(ui_.GroupBox11, "Label1", QStringLiteral("Idő:"), QRect(10, 22, 28, 16),
-                           13);
-  ui_.Lido = YellowLabel(ui_.GroupBox11, "Lido", QStringLiteral("00:00"), QRect(42, 17, 70, 24),
-                         20, true);
-  ui_.GroupBox10 = MakeGroup(page, "GroupBox10", QStringLiteral("Maradt "),
-                             QRect(522, 76, 70, 48), kLightYellow);
-  ui_.Lmaradt = YellowLabel(ui_.GroupBox10, "Lmaradt", QStringLiteral("81"), QRect(10, 17, 50, 24),
-                            20, true);
+  ui_.Label1 =
+      MakeYellowLabel(ui_.GroupBox11, "Label1", QStringLiteral("Idő:"), QRect(10, 22, 28, 16), 13);
+  ui_.Lido = MakeYellowLabel(ui_.GroupBox11, "Lido", QStringLiteral("00:00"), QRect(42, 17, 70, 24),
+                             20, true);
+  ui_.GroupBox10 = MakeGroup(page, "GroupBox10", QStringLiteral("Maradt "), QRect(522, 76, 70, 48),
+                             kLightYellow);
+  ui_.Lmaradt = MakeYellowLabel(ui_.GroupBox10, "Lmaradt", QStringLiteral("81"),
+                                QRect(10, 17, 50, 24), 20, true);
   ui_.Lmaradt->setAlignment(Qt::AlignCenter);
 
   ui_.Button1 = MakeButton(page, "Button1", QStringLiteral("Kilépés"), QRect(640, 88, 110, 30));
@@ -98,13 +86,14 @@ void TTabla::BuildAidControls(QWidget* page) {
 
   ui_.GroupBox13 = MakeGroup(page, "GroupBox13", QStringLiteral("Kirakás - Segítséggel "),
                              QRect(376, 35, 113, 38), kLightYellow);
+  ui_.GroupBox13->setFont(UiFont(10));  // the caption is long for the box's 113 pixels
   ui_.Bcsak1 =
       MakeButton(ui_.GroupBox13, "Bcsak1", QStringLiteral("Csak 1"), QRect(10, 16, 47, 17));
   ui_.Bteljes =
       MakeButton(ui_.GroupBox13, "Bteljes", QStringLiteral("Teljes"), QRect(58, 16, 47, 17));
 
-  ui_.GroupBox15 = MakeGroup(page, "GroupBox15", QStringLiteral("Szint "), QRect(376, 0, 163, 33),
-                             kLightYellow);
+  ui_.GroupBox15 =
+      MakeGroup(page, "GroupBox15", QStringLiteral("Szint "), QRect(376, 0, 163, 33), kLightYellow);
   QWidget* level = ui_.GroupBox15;
   ui_.rbk = MakeRadio(level, "rbk", QStringLiteral("K"), QStringLiteral("Kezdő"),
                       QRect(6, 13, 32, 17), true);
@@ -114,8 +103,8 @@ void TTabla::BuildAidControls(QWidget* page) {
                       QRect(74, 13, 32, 17), false);
   ui_.cbsz = MakeCheck(level, "cbsz", QStringLiteral("Sz. K."),
                        QStringLiteral("Számegyezőség kikapcsolása"), QRect(106, 13, 55, 17), false);
-  for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
-           ui_.rbk, ui_.rbh, ui_.rbm, ui_.cbsz}) {
+  for (QAbstractButton* button :
+       std::initializer_list<QAbstractButton*>{ui_.rbk, ui_.rbh, ui_.rbm, ui_.cbsz}) {
     SetTextColour(button, kLightYellow);
   }
 }
@@ -125,18 +114,18 @@ void TTabla::BuildResultLabels(QWidget* page) {
                             QRect(545, 0, 210, 73), FromBgr(8454143));
   QWidget* results = ui_.GroupBox3;
   ui_.Lnevaki =
-      YellowLabel(results, "Lnevaki", QStringLiteral(" legjobbja:"), QRect(8, 16, 140, 16));
-  ui_.Lnaeredmeny =
-      YellowLabel(results, "Lnaeredmeny", QStringLiteral("n.a."), QRect(150, 16, 56, 16), 11, true);
+      MakeYellowLabel(results, "Lnevaki", QStringLiteral(" legjobbja:"), QRect(8, 16, 140, 16));
+  ui_.Lnaeredmeny = MakeYellowLabel(results, "Lnaeredmeny", QStringLiteral("n.a."),
+                                    QRect(150, 16, 56, 16), 11, true);
   ui_.GroupBox4 = Named(new QGroupBox(results), "GroupBox4", QRect(8, 34, 194, 2));
   ui_.GroupBox4->setStyleSheet(
       QStringLiteral("QGroupBox#GroupBox4 { border: 1px solid rgba(255, 255, 255, 90); }"));
-  ui_.Label5 = YellowLabel(results, "Label5", QStringLiteral("A legjobb eredmény:"),
-                           QRect(8, 38, 194, 16));
+  ui_.Label5 = MakeYellowLabel(results, "Label5", QStringLiteral("A legjobb eredmény:"),
+                               QRect(8, 38, 194, 16));
   ui_.Lnevvalaki =
-      YellowLabel(results, "Lnevvalaki", QStringLiteral("-------:"), QRect(8, 54, 140, 16));
-  ui_.Lnveredmeny =
-      YellowLabel(results, "Lnveredmeny", QStringLiteral("n.a."), QRect(150, 54, 56, 16), 11, true);
+      MakeYellowLabel(results, "Lnevvalaki", QStringLiteral("-------:"), QRect(8, 54, 140, 16));
+  ui_.Lnveredmeny = MakeYellowLabel(results, "Lnveredmeny", QStringLiteral("n.a."),
+                                    QRect(150, 54, 56, 16), 11, true);
 }
 
 }  // namespace kvadrix::app

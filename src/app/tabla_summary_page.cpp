@@ -16,7 +16,7 @@ void TTabla::BuildSummaryPage(QWidget* page) {
   ui_.Racs->setEditTriggers(QAbstractItemView::NoEditTriggers);
   ui_.Racs->setTabKeyNavigation(true);
   ui_.Racs->setFont(UiFont(12));
-  ui_.Racs->horizontalHeader()->setFont(UiFont(11, true));
+  ui_.Racs->horizontalHeader()->setFont(UiFont(11));
   ui_.Racs->verticalHeader()->setDefaultSectionSize(20);
   ui_.Racs->verticalHeader()->setFixedWidth(14);  // the row indicator column
   ui_.Racs->setColumnWidth(0, 110);

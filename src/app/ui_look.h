@@ -10,8 +10,8 @@ inline QColor FromBgr(unsigned value) {
   return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 
-inline const QColor kWindowColour(64, 128, 128);         // 8421440
-inline const QColor kLightYellow(255, 255, 128);         // 8454143
+inline const QColor kWindowColour(64, 128, 128);  // 8421440
+inline const QColor kLightYellow(255, 255, 128);  // 8454143
 inline const QColor kGivenCellColour(0, 0, 0);
 inline const QColor kPlayerCellColour(2, 36, 155);
 inline const QColor kBoxYellow(255, 255, 128);

@@ -10,11 +10,19 @@ QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& caption,
   group->setStyleSheet(
       QStringLiteral("QGroupBox#%1 { border: 1px solid rgba(255, 255, 255, 90); border-radius: 3px;"
                      " margin-top: 7px; }"
-                     "QGroupBox#%1::title { subcontrol-origin: margin; left: 7px; padding: 0 2px;"
+                     "QGroupBox#%1::title { subcontrol-origin: margin; left: 5px; padding: 0 1px;"
                      " color: %2; }")
           .arg(QString::fromLatin1(name), caption_colour.name()));
   group->setFont(UiFont(11));
   return group;
+}
+
+QLabel* MakeYellowLabel(QWidget* parent, const char* name, const QString& caption,
+                        const QRect& geometry, int pixel_size, bool bold) {
+  QLabel* label = MakeLabel(parent, name, caption, geometry);
+  label->setFont(UiFont(pixel_size, bold));
+  SetTextColour(label, kLightYellow);
+  return label;
 }
 
 QLineEdit* MakePasswordEdit(QWidget* parent, const char* name, const QRect& geometry,

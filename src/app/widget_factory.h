@@ -31,6 +31,10 @@ inline QPushButton* MakeButton(QWidget* parent, const char* name, const QString&
   return button;
 }
 
+// A label in the pages' light yellow.
+QLabel* MakeYellowLabel(QWidget* parent, const char* name, const QString& caption,
+                        const QRect& geometry, int pixel_size = 11, bool bold = false);
+
 // A group box whose caption is drawn in the given colour.
 QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& caption,
                      const QRect& geometry, const QColor& caption_colour);

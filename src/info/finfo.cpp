@@ -26,9 +26,8 @@ ClickableLabel* InfoLabel(QWidget* parent, const char* name, const QString& capt
 
 TFInfo::TFInfo(QWidget* parent, UrlOpener opener)
     : QDialog(parent),
-      opener_(opener ? std::move(opener) : UrlOpener([](const QUrl& url) {
-        QDesktopServices::openUrl(url);
-      })) {
+      opener_(opener ? std::move(opener)
+                     : UrlOpener([](const QUrl& url) { QDesktopServices::openUrl(url); })) {
   setObjectName(QStringLiteral("FInfo"));
   setWindowTitle(QStringLiteral("Info"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -34,8 +34,8 @@ class ControlsTest : public QObject {
     QTest::addColumn<bool>("enabled");
     QTest::addColumn<bool>("shown");
     QTest::addColumn<int>("checked");  // -1: not a check box
-    auto row = [](const char* name, const char* caption, const char* hint, bool enabled,
-                  bool shown, int checked = -1) {
+    auto row = [](const char* name, const char* caption, const char* hint, bool enabled, bool shown,
+                  int checked = -1) {
       QTest::newRow(name) << QString::fromUtf8(caption) << QString::fromUtf8(hint) << enabled
                           << shown << checked;
     };
@@ -163,8 +163,8 @@ class ControlsTest : public QObject {
       QVERIFY2(label, name);
       QTest::mouseClick(label, Qt::LeftButton);
     }
-    const QStringList paths = {"/pages/techniques-1.php", "/pages/techniques-2.php",
-                               "/pages/techniques-3.php", "/pages/techniques-overview.php",
+    const QStringList paths = {"/pages/techniques-1.php",        "/pages/techniques-2.php",
+                               "/pages/techniques-3.php",        "/pages/techniques-overview.php",
                                "/pages/techniques-overview.php", "/pages/techniques-3.php"};
     QCOMPARE(opened.size(), paths.size());
     for (int i = 0; i < paths.size(); ++i) {

@@ -214,7 +214,9 @@ class GameStartTest : public QObject {
 
   void DamagedGivensDoNotStart() {
     std::vector<PuzzleRecord> records = Library();
-    records[1].givens = "115239" "7x3";
+    records[1].givens =
+        "115239"
+        "7x3";
     folder_->WritePuzzles(records);
     Open();
     Choose("Könnyű", "2");

@@ -46,7 +46,7 @@ class GridTest : public QObject {
     QCOMPARE(cell->candidates->objectName(), QStringLiteral("S47"));
     QCOMPARE(cell->digit->parentWidget()->objectName(), QStringLiteral("GB6"));
     QCOMPARE(cell->candidates->parentWidget()->objectName(), QStringLiteral("GB6"));
-    QCOMPARE(cell->digit->geometry(), QRect(28, 8, 18, 37));    // first row and column of GB6
+    QCOMPARE(cell->digit->geometry(), QRect(28, 8, 18, 37));  // first row and column of GB6
     QCOMPARE(cell->candidates->geometry(), QRect(8, 40, 54, 13));
     QCOMPARE(w_->window->LocateCellLabels(9, 9)->digit->geometry(), QRect(176, 120, 18, 37));
     QVERIFY(!w_->window->LocateCellLabels(0, 5).has_value());
@@ -90,9 +90,11 @@ class GridTest : public QObject {
 
   void ShowAndHideTheWholeGrid() {
     w_->window->ShowBoard();
-    for (const char* name : {"GB1", "GB5", "GB9", "GB22"}) QVERIFY(!w_->Find<QGroupBox>(name)->isHidden());
+    for (const char* name : {"GB1", "GB5", "GB9", "GB22"})
+      QVERIFY(!w_->Find<QGroupBox>(name)->isHidden());
     w_->window->HideBoard();
-    for (const char* name : {"GB1", "GB5", "GB9", "GB22"}) QVERIFY(w_->Find<QGroupBox>(name)->isHidden());
+    for (const char* name : {"GB1", "GB5", "GB9", "GB22"})
+      QVERIFY(w_->Find<QGroupBox>(name)->isHidden());
   }
 
   void cleanup() {

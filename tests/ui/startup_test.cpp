@@ -15,9 +15,8 @@ class StartupTest : public QObject {
   void MissingLibraryRefusesToStart() {
     PlayFolder folder;
     WindowUnderTest w(folder);
-    QCOMPARE(w.dialogs.texts,
-             std::vector<std::string>{
-                 "Hiányzik a sudoku.xml file, ezért nem léphet be a programba!"});
+    QCOMPARE(w.dialogs.texts, std::vector<std::string>{
+                                  "Hiányzik a sudoku.xml file, ezért nem léphet be a programba!"});
     QVERIFY(w.window->StartupFailed());
     w.window->show();
     w.window->FormActivate();

@@ -59,6 +59,10 @@ void PlayFolder::WritePuzzles(const std::vector<PuzzleRecord>& records) const {
 }
 
 void PlayFolder::WritePlayers(const std::vector<std::string>& names) const {
+  WritePlayers(names, 1);
+}
+
+void PlayFolder::WritePlayers(const std::vector<std::string>& names, int level) const {
   tables::TableStore store = players::MakePlayerTable();
   store.CreateDataSet();
   int key = 101;
@@ -68,16 +72,73 @@ void PlayFolder::WritePlayers(const std::vector<std::string>& names) const {
     store.FieldByName("NEV").SetAsString(name);
     store.FieldByName("JELSZO").SetAsString("");
     store.FieldByName("SZIN").SetAsInteger(1);
-    store.FieldByName("SZINT").SetAsInteger(1);
+    store.FieldByName("SZINT").SetAsInteger(level);
     store.Post();
   }
   store.SaveToFile(File("jatekosok.xml"));
 }
 
+void PlayFolder::WriteLastGames(const std::vector<LastGameRecord>& records) const {
+  tables::TableStore store = players::MakeLastGameTable();
+  store.CreateDataSet();
+  for (const LastGameRecord& record : records) {
+    store.Append();
+    store.FieldByName("NEVKOD").SetAsInteger(record.nevkod);
+    store.FieldByName("JATEKKOD").SetAsInteger(record.jatekkod);
+    store.FieldByName("TELJES").SetAsBoolean(record.teljes);
+    store.FieldByName("FELBE").SetAsInteger(record.felbe);
+    store.Post();
+  }
+  store.SaveToFile(File("utolso.xml"));
+}
+
+void PlayFolder::WriteResults(const std::vector<ResultRecord>& records) const {
+  tables::TableStore store = players::MakeResultTable();
+  store.CreateDataSet();
+  for (const ResultRecord& record : records) {
+    store.Append();
+    store.FieldByName("NEVKOD").SetAsInteger(record.nevkod);
+    store.FieldByName("JATEKKOD").SetAsInteger(record.jatekkod);
+    store.FieldByName("DATUM").SetAsDateTime(45000);
+    store.FieldByName("IDO").SetAsInteger(record.ido);
+    store.Post();
+  }
+  store.SaveToFile(File("eredmenyek.xml"));
+}
+
+tables::TableStore Reloaded(tables::TableStore (*make)(), const std::filesystem::path& file) {
+  tables::TableStore store = make();
+  store.LoadFromFile(file);
+  return store;
+}
+
+std::vector<std::string> Rows(const tables::TableStore& store) {
+  std::vector<std::string> rows;
+  for (int row = 0; row < store.RecordCount(); ++row) {
+    std::string text;
+    for (int field = 0; field < store.FieldCount(); ++field) {
+      if (field > 0) text += "|";
+      text += store.ViewIsNull(row, field) ? "-" : store.ViewValue(row, field);
+    }
+    rows.push_back(text);
+  }
+  return rows;
+}
+
+std::vector<int> States(const tables::TableStore& store) {
+  std::vector<int> states;
+  for (int record = 1; record <= store.StoredRecordCount(); ++record) {
+    states.push_back(store.StoredRecordState(record));
+  }
+  return states;
+}
+
 std::vector<PuzzleRecord> SmallLibrary(int count_e, int count_a) {
   std::vector<PuzzleRecord> records;
-  for (int n = 1; n <= count_e; ++n) records.push_back({10000 + n, "E", n, GivensOfSolvedGrid(30 + n)});
-  for (int n = 1; n <= count_a; ++n) records.push_back({20000 + n, "A", n, GivensOfSolvedGrid(26 + n)});
+  for (int n = 1; n <= count_e; ++n)
+    records.push_back({10000 + n, "E", n, GivensOfSolvedGrid(30 + n)});
+  for (int n = 1; n <= count_a; ++n)
+    records.push_back({20000 + n, "A", n, GivensOfSolvedGrid(26 + n)});
   return records;
 }
 

@@ -12,6 +12,7 @@
 
 #include "app/tabla.h"
 #include "common/seams.h"
+#include "tables/table_store.h"
 
 namespace kvadrix::test {
 
@@ -59,6 +60,19 @@ struct PuzzleRecord {
 // A valid puzzle with the given number of givens (1..81), from one fixed solved grid.
 std::string GivensOfSolvedGrid(int count);
 
+struct LastGameRecord {
+  int nevkod;
+  int jatekkod;
+  bool teljes;
+  int felbe;
+};
+
+struct ResultRecord {
+  int nevkod;
+  int jatekkod;
+  int ido;  // ClockTicks
+};
+
 // A play folder in a temporary directory.
 class PlayFolder {
  public:
@@ -71,10 +85,21 @@ class PlayFolder {
   void WritePuzzles(const std::vector<PuzzleRecord>& records) const;
   // Players by name, with keys 101, 102, ... and level 1.
   void WritePlayers(const std::vector<std::string>& names) const;
+  // The same with every player's preferred level (1..3).
+  void WritePlayers(const std::vector<std::string>& names, int level) const;
+  void WriteLastGames(const std::vector<LastGameRecord>& records) const;
+  void WriteResults(const std::vector<ResultRecord>& records) const;
 
  private:
   QTemporaryDir dir_;
 };
+
+// A table file as a fresh store of its kind reads it (players::MakePlayerTable and the like).
+tables::TableStore Reloaded(tables::TableStore (*make)(), const std::filesystem::path& file);
+// Every row of the view, its values joined by "|" (a null as "-").
+std::vector<std::string> Rows(const tables::TableStore& store);
+// Every stored record's state, superseded and deleted ones included.
+std::vector<int> States(const tables::TableStore& store);
 
 // Puzzles 10001.. of level E (count_e of them) and 20001.. of level A.
 std::vector<PuzzleRecord> SmallLibrary(int count_e = 3, int count_a = 2);
