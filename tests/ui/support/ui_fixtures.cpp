@@ -106,32 +106,6 @@ void PlayFolder::WriteResults(const std::vector<ResultRecord>& records) const {
   store.SaveToFile(File("eredmenyek.xml"));
 }
 
-tables::TableStore Reloaded(tables::TableStore (*make)(), const std::filesystem::path& file) {
-  tables::TableStore store = make();
-  store.LoadFromFile(file);
-  return store;
-}
-
-std::vector<std::string> Rows(const tables::TableStore& store) {
-  std::vector<std::string> rows;
-  for (int row = 0; row < store.RecordCount(); ++row) {
-    std::string text;
-    for (int field = 0; field < store.FieldCount(); ++field) {
-      if (field > 0) text += "|";
-      text += store.ViewIsNull(row, field) ? "-" : store.ViewValue(row, field);
-    }
-    rows.push_back(text);
-  }
-  return rows;
-}
-
-std::vector<int> States(const tables::TableStore& store) {
-  std::vector<int> states;
-  for (int record = 1; record <= store.StoredRecordCount(); ++record) {
-    states.push_back(store.StoredRecordState(record));
-  }
-  return states;
-}
 
 std::vector<PuzzleRecord> SmallLibrary(int count_e, int count_a) {
   std::vector<PuzzleRecord> records;

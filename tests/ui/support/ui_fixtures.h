@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/tabla.h"
+#include "../../common/table_rows.h"
 #include "common/seams.h"
 #include "tables/table_store.h"
 
@@ -94,12 +95,10 @@ class PlayFolder {
   QTemporaryDir dir_;
 };
 
-// A table file as a fresh store of its kind reads it (players::MakePlayerTable and the like).
-tables::TableStore Reloaded(tables::TableStore (*make)(), const std::filesystem::path& file);
-// Every row of the view, its values joined by "|" (a null as "-").
-std::vector<std::string> Rows(const tables::TableStore& store);
-// Every stored record's state, superseded and deleted ones included.
-std::vector<int> States(const tables::TableStore& store);
+// Reading table files back: the same helpers as the core tests'.
+using testing::Reloaded;
+using testing::Rows;
+using testing::States;
 
 // Puzzles 10001.. of level E (count_e of them) and 20001.. of level A.
 std::vector<PuzzleRecord> SmallLibrary(int count_e = 3, int count_a = 2);
