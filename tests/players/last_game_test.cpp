@@ -95,13 +95,13 @@ TEST_F(LastGame, ClosingAndCompletingWriteThePlayersOneRow) {
 
   // Two rows of one player: nothing is stored, whichever write it is.
   StoreRow(4, 10003, false, 0, "");
-  const std::string before = FileBytes(folder_ / kLastGameFile);
+  const std::string before = ReadBytes(folder_ / kLastGameFile);
   Outcome outcome = StoreUnfinishedGame(last_games_, folder_.path(), 4, 10004, 1);
   EXPECT_FALSE(outcome.done);
   EXPECT_EQ(outcome.message, "baj van!");
   outcome = MarkLastGameFinished(last_games_, folder_.path(), 4, 10004);
   EXPECT_EQ(outcome.message, "baj van!");
-  EXPECT_EQ(FileBytes(folder_ / kLastGameFile), before);
+  EXPECT_EQ(ReadBytes(folder_ / kLastGameFile), before);
   EXPECT_FALSE(last_games_.Filtered());
 }
 

@@ -26,7 +26,7 @@ class PlayerChanges : public PlayerFiles {
 };
 
 TEST_F(PlayerChanges, ModifyingChecksInOrderAndKeepsAnUntypedPassword) {
-  const std::string before = FileBytes(folder_ / kPlayerFile);
+  const std::string before = ReadBytes(folder_ / kPlayerFile);
   const auto refused = [&](Outcome outcome) {
     EXPECT_FALSE(outcome.done);
     return outcome.message;
@@ -41,7 +41,7 @@ TEST_F(PlayerChanges, ModifyingChecksInOrderAndKeepsAnUntypedPassword) {
             "A jelszó olyan karaktert tartalmaz, amelyet a program nem tud tárolni!");
   EXPECT_EQ(refused(Modify("Béla", "x", "", "")),
             "A játékos jelszava nem egyezik meg, ami be lett ütve!\r\nKérem, adja meg jól!");
-  EXPECT_EQ(FileBytes(folder_ / kPlayerFile), before);
+  EXPECT_EQ(ReadBytes(folder_ / kPlayerFile), before);
 
   Outcome done = Modify("Anna", "régi", "", "", 3);
   EXPECT_TRUE(done.done);
@@ -127,10 +127,10 @@ TEST_F(PlayerDeletion, SkipsMissingFilesAndSavesLastGamesResultsPlayersInThatOrd
   // The result file cannot be written: the last games are saved already, the players not yet.
   MarkLastGameFinished(last_games_, folder_.path(), 1, 10001);
   std::filesystem::create_directory(folder_ / kResultFile);
-  const std::string players_before = FileBytes(folder_ / kPlayerFile);
+  const std::string players_before = ReadBytes(folder_ / kPlayerFile);
   EXPECT_THROW(DeletePlayer(Data(), folder_.path(), "Anna", "régi"), Error);
   EXPECT_EQ(Reloaded(MakeLastGameTable, folder_ / kLastGameFile).RecordCount(), 0);
-  EXPECT_EQ(FileBytes(folder_ / kPlayerFile), players_before);
+  EXPECT_EQ(ReadBytes(folder_ / kPlayerFile), players_before);
 }
 
 }  // namespace

@@ -8,12 +8,14 @@
 #include "players/add_player.h"
 #include "players/player_list.h"
 #include "players/player_tables.h"
-#include "table_files.h"
+#include "support/fakes.h"
+#include "support/table_rows.h"
+#include "support/temp_folder.h"
 
 namespace kvadrix::players {
 
-using testing::FileBytes;
-using testing::HandClock;
+using testing::ManualClock;
+using testing::ReadBytes;
 using testing::Reloaded;
 using testing::Rows;
 using testing::ScriptedRandom;
@@ -36,13 +38,14 @@ class PlayerFiles : public ::testing::Test {
     ScriptedRandom random({key});
     const AddOutcome outcome = AddPlayer(players_, folder_.path(), player, clock_, random);
     ASSERT_TRUE(outcome.done) << outcome.message;
+    EXPECT_EQ(random.unscripted, 0);
   }
   std::vector<std::string> StoredRows() {
     return Rows(Reloaded(MakePlayerTable, folder_ / kPlayerFile));
   }
 
   TempFolder folder_;
-  HandClock clock_{kNow};
+  ManualClock clock_{kNow};
   tables::TableStore players_ = MakePlayerTable();
 };
 

@@ -44,9 +44,9 @@ TEST_F(PlayerManagement, AddingStoresTheRowOwnerOnlyAndSeedsFromTheClock) {
 
 TEST_F(PlayerManagement, AddingRefusesAndChangesNothing) {
   Add(Player("O'Neil", "x"), 1);
-  const std::string before = FileBytes(folder_ / kPlayerFile);
+  const std::string before = ReadBytes(folder_ / kPlayerFile);
   const auto refusal = [&](NewPlayer player) {
-    ScriptedRandom random({});
+    ScriptedRandom random;
     const AddOutcome outcome = AddPlayer(players_, folder_.path(), player, clock_, random);
     EXPECT_FALSE(outcome.done);
     EXPECT_FALSE(players_.Filtered());
@@ -65,7 +65,7 @@ TEST_F(PlayerManagement, AddingRefusesAndChangesNothing) {
   EXPECT_EQ(refusal(Player("Ab", "")), "A név 3-10 karakter hosszú lehet!");
   EXPECT_EQ(refusal(Player("Árvíztűrőtü", "")), "A név 3-10 karakter hosszú lehet!");
   EXPECT_EQ(refusal(Player("Anna", "12345678901")), "A jelszó legfeljebb 10 karakter lehet!");
-  EXPECT_EQ(FileBytes(folder_ / kPlayerFile), before);
+  EXPECT_EQ(ReadBytes(folder_ / kPlayerFile), before);
 
   // Letters of the file's code page, ten characters, and another case are all fine.
   Add(Player("o'neil", "€ő"), 2);
@@ -76,7 +76,7 @@ TEST_F(PlayerManagement, AddingRefusesAndChangesNothing) {
 
 TEST_F(PlayerManagement, ElevenTakenKeysStoreNothingAndTheTwelfthAddTakesAFreeOne) {
   Add(Player("Anna", ""), 7);
-  const std::string before = FileBytes(folder_ / kPlayerFile);
+  const std::string before = ReadBytes(folder_ / kPlayerFile);
   ScriptedRandom all_taken({7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7});
   const AddOutcome refused =
       AddPlayer(players_, folder_.path(), Player("Béla", ""), clock_, all_taken);
@@ -85,7 +85,7 @@ TEST_F(PlayerManagement, ElevenTakenKeysStoreNothingAndTheTwelfthAddTakesAFreeOn
   EXPECT_EQ(all_taken.bounds.size(), 11u);
   EXPECT_FALSE(players_.Filtered());
   EXPECT_EQ(players_.RecordCount(), 1);
-  EXPECT_EQ(FileBytes(folder_ / kPlayerFile), before);
+  EXPECT_EQ(ReadBytes(folder_ / kPlayerFile), before);
 
   ScriptedRandom last_try({7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 999999});
   const AddOutcome added =

@@ -5,11 +5,11 @@
 #include <random>
 #include <tuple>
 
-#include "../puzzles/puzzle_files.h"
 #include "player_fixture.h"
 #include "players/best_results.h"
 #include "players/player_tables.h"
 #include "puzzles/levels.h"
+#include "support/puzzle_files.h"
 
 namespace kvadrix::players {
 namespace {

@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "../players/table_files.h"
 #include "common/error.h"
-#include "puzzle_files.h"
+#include "support/fakes.h"
+#include "support/puzzle_files.h"
+#include "support/temp_folder.h"
 
 namespace kvadrix::puzzles {
 namespace {

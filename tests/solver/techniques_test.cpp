@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "grid_builder.h"
+#include "support/grid_builder.h"
 
 namespace kvadrix::solver {
 namespace {

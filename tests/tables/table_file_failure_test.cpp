@@ -4,7 +4,7 @@
 #include <unistd.h>
 
 #include "common/error.h"
-#include "table_test_support.h"
+#include "support/table_test_support.h"
 #include "tables/table_store.h"
 
 namespace kvadrix::tables::testing {
@@ -68,7 +68,7 @@ TEST(TableFileFailure, MalformedFilesAreRefusedWithTheirFault) {
 }
 
 TEST(TableFileFailure, FileThatFailedToLoadIsNeverSavedOver) {
-  TempDir dir;
+  TempFolder dir;
   const auto file = dir / "jatekosok.xml";
   const std::string damaged = ResultFile("<PARAMS/>", "<ROW nevkod=\"1\"/>");  // wrong fields
   WriteBytes(file, damaged);
@@ -113,7 +113,7 @@ TEST(TableFileFailure, FileThatFailedToLoadIsNeverSavedOver) {
 }
 
 TEST(TableFileFailure, FailedSaveKeepsTheOldFileAndTheStore) {
-  TempDir dir;
+  TempFolder dir;
   const auto file = dir / "jatekosok.xml";
   TableStore players(PlayerFields());
   players.CreateDataSet();
@@ -151,7 +151,7 @@ TEST(TableFileFailure, FailedSaveKeepsTheOldFileAndTheStore) {
 }
 
 TEST(TableFileFailure, PermissionsAndLinksOfWrittenFiles) {
-  TempDir dir;
+  TempFolder dir;
   const mode_t old_umask = ::umask(022);
   const auto mode_of = [](const std::filesystem::path& file) {
     struct stat info;

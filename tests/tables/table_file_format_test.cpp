@@ -3,7 +3,7 @@
 
 #include "common/day_count.h"
 #include "common/error.h"
-#include "table_test_support.h"
+#include "support/table_test_support.h"
 #include "tables/table_store.h"
 
 namespace kvadrix::tables::testing {
@@ -12,7 +12,7 @@ namespace {
 const std::string kResultRow = "nevkod=\"1\" jatekkod=\"10005\" datum=\"20061207\" ido=\"31250\"/>";
 
 TEST(TableFileFormat, FreshTableAndOneAppendedResult) {
-  TempDir dir;
+  TempFolder dir;
   TableStore results(ResultFields());
   results.CreateDataSet();
   EXPECT_TRUE(results.Eof());
@@ -31,7 +31,7 @@ TEST(TableFileFormat, FreshTableAndOneAppendedResult) {
 }
 
 TEST(TableFileFormat, EditSupersedesAndDeleteKeepsTheRecord) {
-  TempDir dir;
+  TempFolder dir;
   const std::string loaded = ResultFile("<PARAMS/>", "<ROW " + kResultRow);
 
   TableStore edited(ResultFields());
@@ -61,7 +61,7 @@ TEST(TableFileFormat, EditSupersedesAndDeleteKeepsTheRecord) {
 }
 
 TEST(TableFileFormat, EscapesAndCodePage1250) {
-  TempDir dir;
+  TempFolder dir;
   TableStore players(PlayerFields());
   players.CreateDataSet();
   players.Append();

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "common/error.h"
-#include "table_test_support.h"
+#include "support/table_test_support.h"
 #include "tables/table_store.h"
 
 namespace kvadrix::tables {

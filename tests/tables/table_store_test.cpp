@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "common/error.h"
-#include "table_test_support.h"
+#include "support/table_test_support.h"
 
 namespace kvadrix::tables::testing {
 namespace {

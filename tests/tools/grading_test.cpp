@@ -30,10 +30,16 @@ TEST(GradingTest, TechniqueSetsNestAndSolveToTheOneSolution) {
     for (TechniqueSet set :
          {TechniqueSet::kSingles, TechniqueSet::kCandidateLines, TechniqueSet::kStrong}) {
       const HumanSolveResult result = SolveWith(givens, set);
-      if (solved_below) EXPECT_TRUE(result.solved) << "a stronger set lost a puzzle, " << n;
+      if (solved_below) {
+        EXPECT_TRUE(result.solved) << "a stronger set lost a puzzle, " << n;
+      }
       for (int i = 0; i < 81; ++i) {
-        if (result.grid[i] != 0) ASSERT_EQ(result.grid[i], solution[i]) << n << " cell " << i;
-        if (givens[i] != 0) ASSERT_EQ(result.grid[i], givens[i]);
+        if (result.grid[i] != 0) {
+          ASSERT_EQ(result.grid[i], solution[i]) << n << " cell " << i;
+        }
+        if (givens[i] != 0) {
+          ASSERT_EQ(result.grid[i], givens[i]);
+        }
       }
       solved_below = result.solved;
     }
@@ -87,7 +93,9 @@ TEST(GradingTest, LevelMakerKeepsToItsLevelAndSkipsTakenPuzzles) {
     EXPECT_EQ(taken.size(), 3u) << code;
     for (const solver::Grid81& puzzle : made) {
       EXPECT_EQ(solver::CountSolutions(puzzle, 2), 1) << code;
-      if (code != 'T') EXPECT_EQ(NumberedLevelOf(puzzle), code);
+      if (code != 'T') {
+        EXPECT_EQ(NumberedLevelOf(puzzle), code);
+      }
     }
     // With the first puzzle already taken, the same seed moves on to the next one.
     std::set<solver::Grid81> first_taken{made[0]};

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "../tables/table_test_support.h"
+#include "support/table_test_support.h"
 
 namespace kvadrix::puzzlegen {
 namespace {
@@ -30,7 +30,7 @@ TEST(LibraryTest, RecordsAreNumberedPerLevelAndListGivensRowByRow) {
 }
 
 TEST(LibraryTest, FileIsOneLineWithoutHistory) {
-  tables::testing::TempDir dir;
+  tables::testing::TempFolder dir;
   WriteLibrary(dir / "sudoku.xml", {{10001, 'E', 1, "115233"}, {60001, 'T', 1, "999"}});
   EXPECT_EQ(tables::testing::ReadBytes(dir / "sudoku.xml"),
             "<?xml version=\"1.0\" standalone=\"yes\"?>  <DATAPACKET Version=\"2.0\"><METADATA>"

@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "../tables/table_test_support.h"
 #include "board/givens.h"
 #include "puzzlegen/grading.h"
 #include "puzzlegen/library.h"
 #include "puzzles/levels.h"
 #include "solver/exact_solver.h"
+#include "support/table_test_support.h"
 #include "tables/table_store.h"
 
 namespace kvadrix::puzzlegen {
@@ -115,7 +115,7 @@ TEST_F(ShippedLibraryTest, FileIsAnUnchangedTableWithTheLibraryFields) {
   // no RowState, no change log.
   std::vector<LibraryRecord> records;
   for (const ShippedPuzzle& puzzle : *puzzles_) records.push_back(puzzle.record);
-  tables::testing::TempDir dir;
+  tables::testing::TempFolder dir;
   WriteLibrary(dir / "sudoku.xml", records);
   const std::string shipped = tables::testing::ReadBytes(kLibraryFile);
   EXPECT_EQ(tables::testing::ReadBytes(dir / "sudoku.xml"), shipped);

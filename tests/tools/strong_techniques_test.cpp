@@ -4,12 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include "../solver/grid_builder.h"
 #include "board/game_state.h"
 #include "puzzlegen/reduction.h"
 #include "puzzlegen/solved_grid.h"
 #include "solver/candidate_view.h"
 #include "solver/candidates.h"
+#include "support/grid_builder.h"
 
 namespace kvadrix::puzzlegen {
 namespace {

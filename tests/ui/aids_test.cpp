@@ -5,7 +5,7 @@
 #include "app/ui_look.h"
 #include "board/game_state.h"
 #include "solver/candidates.h"
-#include "support/ui_fixtures.h"
+#include "support/ui/ui_fixtures.h"
 
 using kvadrix::board::GameState;
 using kvadrix::solver::AidSwitches;

@@ -2,7 +2,7 @@
 #include <QtTest>
 
 #include "info/finfo.h"
-#include "support/ui_fixtures.h"
+#include "support/ui/ui_fixtures.h"
 
 using kvadrix::test::PlayFolder;
 using kvadrix::test::SmallLibrary;

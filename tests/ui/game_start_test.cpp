@@ -3,7 +3,7 @@
 
 #include "app/ui_look.h"
 #include "players/player_tables.h"
-#include "support/ui_fixtures.h"
+#include "support/ui/ui_fixtures.h"
 
 using kvadrix::test::GivensOfSolvedGrid;
 using kvadrix::test::PlayFolder;

@@ -2,7 +2,7 @@
 #include <QtTest>
 
 #include "app/ui_look.h"
-#include "support/ui_fixtures.h"
+#include "support/ui/ui_fixtures.h"
 
 using kvadrix::app::kGivenCellColour;
 using kvadrix::app::kPlayerCellColour;

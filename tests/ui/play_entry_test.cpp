@@ -5,8 +5,8 @@
 #include <QtTest>
 
 #include "players/player_tables.h"
-#include "support/names_page.h"
-#include "support/ui_fixtures.h"
+#include "support/ui/names_page.h"
+#include "support/ui/ui_fixtures.h"
 
 using kvadrix::players::MakeLastGameTable;
 using namespace kvadrix::test;
@@ -241,7 +241,7 @@ class PlayEntryTest : public QObject {
       WindowUnderTest w(folder);
       NamesPage p(w);
       ShowWindow(w);
-      w.random.values = {4242};
+      w.random.draws = {4242};
       AddThroughForm(p, QStringLiteral("Anna"), QStringLiteral("pw"), QStringLiteral("pw"));
       Click(p.Btovabb);
       QCOMPARE(TakeTexts(w), (Texts{"A felvitel sikerült", kLoadAGame}));

@@ -3,8 +3,8 @@
 #include <QtTest>
 
 #include "players/player_tables.h"
-#include "support/names_page.h"
-#include "support/ui_fixtures.h"
+#include "support/ui/names_page.h"
+#include "support/ui/ui_fixtures.h"
 
 using kvadrix::players::MakeLastGameTable;
 using kvadrix::players::MakePlayerTable;
@@ -128,7 +128,7 @@ class PlayersTest : public QObject {
     WindowUnderTest w(folder);
     NamesPage p(w);
     ShowWindow(w);
-    w.random.values = {424242, 7, 8, 9, 10};
+    w.random.draws = {424242, 7, 8, 9, 10};
 
     AddThroughForm(p, QStringLiteral("Anna"), QStringLiteral("titok"), QStringLiteral("titok"),
                    p.RBujh);
@@ -185,10 +185,10 @@ class PlayersTest : public QObject {
 
     // Eleven drawn keys, all taken: nothing is stored, and not one key more is drawn.
     Retype(p.Eujnev, QStringLiteral("anna"));
-    w.random.values = {101, 102, 101, 102, 101, 102, 101, 102, 101, 102, 101, 555};
+    w.random.draws = {101, 102, 101, 102, 101, 102, 101, 102, 101, 102, 101, 555};
     Click(p.Bujfelvitel);
     QCOMPARE(TakeTexts(w), Texts{"Kérem próbálkozzon újra!"});
-    QCOMPARE(w.random.values, std::deque<uint32_t>{555});
+    QCOMPARE(w.random.draws, std::deque<uint32_t>{555});
     QCOMPARE(folder.ReadText("jatekosok.xml"), before);
     // The mode stays as it was, ready for another try.
     QVERIFY(p.GBuj->isEnabled() && p.Bujfelvitel->isEnabled());
@@ -196,10 +196,10 @@ class PlayersTest : public QObject {
     QCOMPARE(Items(p.Mnevek), (QStringList{"Anna", "Béla"}));
 
     // The eleventh key is still tried; names differ by case.
-    w.random.values = {101, 102, 101, 102, 101, 102, 101, 102, 101, 102, 555, 556};
+    w.random.draws = {101, 102, 101, 102, 101, 102, 101, 102, 101, 102, 555, 556};
     Click(p.Bujfelvitel);
     QCOMPARE(TakeTexts(w), Texts{kAdded});
-    QCOMPARE(w.random.values, std::deque<uint32_t>{556});
+    QCOMPARE(w.random.draws, std::deque<uint32_t>{556});
     QCOMPARE(Rows(Reloaded(MakePlayerTable, folder.File("jatekosok.xml"))),
              (Texts{"101|Anna||1|1", "102|Béla||1|1", "555|anna|a|1|1"}));
   }
@@ -238,7 +238,7 @@ class PlayersTest : public QObject {
     WindowUnderTest w(folder);
     NamesPage p(w);
     ShowWindow(w);
-    w.random.values = {55, 56};
+    w.random.draws = {55, 56};
     AddThroughForm(p, QStringLiteral("O'Neil"), QStringLiteral("x"), QStringLiteral("x"), p.RBujm);
     AddThroughForm(p, QStringLiteral("O'Neil"), {}, {});
     QCOMPARE(TakeTexts(w), (Texts{kAdded,
@@ -270,7 +270,7 @@ class PlayersTest : public QObject {
     WindowUnderTest w(folder);
     NamesPage p(w);
     ShowWindow(w);
-    w.random.values = {1, 2};
+    w.random.draws = {1, 2};
     AddThroughForm(p, QStringLiteral("Anna"), QStringLiteral("régi"), QStringLiteral("régi"),
                    p.RBujm);
     AddThroughForm(p, QStringLiteral("Béla"), {}, {}, p.RBujk);

@@ -2,7 +2,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "support/ui_fixtures.h"
+#include "support/ui/ui_fixtures.h"
 
 using kvadrix::test::PlayFolder;
 using kvadrix::test::SmallLibrary;

@@ -1,51 +1,19 @@
 #pragma once
-// Shared pieces of the table tests: a temporary folder, whole-file access and the field lists
-// of the program's tables.
-#include <gtest/gtest.h>
-
-#include <cstdlib>
+// Shared pieces of the table tests: the field lists of the program's tables, a result file
+// written by hand, and reading a column of the view.
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "common/day_count.h"
+#include "support/temp_folder.h"
 #include "tables/table_store.h"
 
 namespace kvadrix::tables::testing {
 
-class TempDir {
- public:
-  TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kvadrix-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "mkdtemp failed";
-    path_ = pattern;
-  }
-  ~TempDir() {
-    std::error_code ignored;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
-    std::filesystem::remove_all(path_, ignored);
-  }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-
-  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
-
-inline std::string ReadBytes(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline void WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
-  std::ofstream(file, std::ios::binary) << bytes;
-}
+using kvadrix::testing::ReadBytes;
+using kvadrix::testing::TempFolder;
+using kvadrix::testing::WriteBytes;
 
 inline std::vector<FieldDef> ResultFields() {
   return {IntegerField("nevkod"), IntegerField("jatekkod"), DateField("datum"),

@@ -1,55 +1,25 @@
 #pragma once
-// What the window tests need: scripted dialogs, a hand-moved clock, a queued random source, a
-// temporary play folder with table files, and the window built over them.
+// What the window tests need: a temporary play folder with table files, and the window built
+// over it with the scripted seams.
 #include <QSize>
 #include <QString>
 #include <QTemporaryDir>
-#include <deque>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/tabla.h"
-#include "../../common/table_rows.h"
 #include "common/seams.h"
+#include "support/fakes.h"
+#include "support/table_rows.h"
 #include "tables/table_store.h"
 
 namespace kvadrix::test {
 
-class ScriptedDialogs : public Dialogs {
- public:
-  void Inform(const std::string& text) override { texts.push_back(text); }
-  bool Ask(const std::string& text) override {
-    texts.push_back(text);
-    if (answers.empty()) return false;  // an unexpected question is visible in `texts`
-    const bool answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
-  std::vector<std::string> texts;
-  std::deque<bool> answers;
-};
-
-class ManualClock : public Clock {
- public:
-  double Now() const override { return now; }
-  void AdvanceTicks(int ticks) { now += ticks / 100000.0; }
-  double now = 46000.5;  // 9 December 2025, noon
-};
-
-class QueuedRandom : public RandomSource {
- public:
-  void Seed(uint64_t seed) override { seeds.push_back(seed); }
-  uint32_t Below(uint32_t bound) override {
-    if (values.empty()) return 0;
-    const uint32_t value = values.front() % bound;
-    values.pop_front();
-    return value;
-  }
-  std::deque<uint32_t> values;
-  std::vector<uint64_t> seeds;
-};
+using testing::ManualClock;
+using testing::ScriptedDialogs;
+using testing::ScriptedRandom;
 
 struct PuzzleRecord {
   int id;
@@ -108,7 +78,7 @@ struct WindowUnderTest {
   explicit WindowUnderTest(const PlayFolder& folder, QSize screen = QSize(1280, 1024));
   ScriptedDialogs dialogs;
   ManualClock clock;
-  QueuedRandom random;
+  ScriptedRandom random;
   QSize screen;
   std::unique_ptr<app::TTabla> window;
 

@@ -1,4 +1,4 @@
-#include "support/ui_fixtures.h"
+#include "support/ui/ui_fixtures.h"
 
 #include <fstream>
 #include <sstream>
@@ -105,7 +105,6 @@ void PlayFolder::WriteResults(const std::vector<ResultRecord>& records) const {
   }
   store.SaveToFile(File("eredmenyek.xml"));
 }
-
 
 std::vector<PuzzleRecord> SmallLibrary(int count_e, int count_a) {
   std::vector<PuzzleRecord> records;

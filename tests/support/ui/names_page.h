@@ -11,7 +11,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "support/ui_fixtures.h"
+#include "support/ui/ui_fixtures.h"
 
 namespace kvadrix::test {
 

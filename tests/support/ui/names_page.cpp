@@ -1,4 +1,4 @@
-#include "support/names_page.h"
+#include "support/ui/names_page.h"
 
 #include <QtTest>
 
