@@ -14,8 +14,8 @@ using namespace kvadrix::tables;
 namespace {
 
 TableStore MakeTable() {
-  TableStore table({IntegerField("kod"), StringField("nev", 300), DateField("datum"),
-                    BooleanField("teljes")});
+  TableStore table(
+      {IntegerField("kod"), StringField("nev", 300), DateField("datum"), BooleanField("teljes")});
   table.CreateDataSet();
   const char* names[] = {"Anna", "O'Brien", "Ki*", "Könnyű", ""};
   for (int i = 0; i < 5; ++i) {

@@ -41,8 +41,7 @@ struct Search {
     int best_count = 10;
     for (int cell = 0; cell < 81; ++cell) {
       if (grid[cell]) continue;
-      const uint16_t options =
-          kAll & uint16_t(~(row[cell / 9] | col[cell % 9] | box[BoxOf(cell)]));
+      const uint16_t options = kAll & uint16_t(~(row[cell / 9] | col[cell % 9] | box[BoxOf(cell)]));
       const int n = std::popcount(options);
       if (n < best_count) {
         best = cell;
