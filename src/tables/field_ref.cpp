@@ -29,6 +29,18 @@ int32_t ToInt32(int64_t number, const std::string& field_name) {
               std::string(as_what) + " nem kezelhető.");
 }
 
+// A value the field refuses drops the whole pending record, so no later First, filter change or
+// save can post it half filled.
+template <typename Impl, typename Write>
+void CancelOnFailure(Impl& impl, Write write) {
+  try {
+    write();
+  } catch (...) {
+    impl.CancelPending();
+    throw;
+  }
+}
+
 }  // namespace
 
 void TableStore::Impl::CheckWritable(int field) const {
@@ -41,6 +53,12 @@ void TableStore::Impl::CheckWritable(int field) const {
   if (!data.types[field].writable) {
     throw Error(std::string("A(z) ") + Quoted(name) + " mező csak olvasható.");
   }
+}
+
+void TableStore::Impl::CancelPending() {
+  if (mode == Mode::kBrowse) return;
+  mode = Mode::kBrowse;
+  eof = Records().empty();
 }
 
 void TableStore::Impl::StoreValue(int field, Value value) {
@@ -109,72 +127,82 @@ double FieldRef::AsDateTime() const {
 
 void FieldRef::SetAsInteger(int32_t number) {
   TableStore::Impl& impl = *store_->impl_;
-  impl.CheckWritable(field_);
-  switch (impl.data.types[field_].kind) {
-    case FieldKind::kInteger:
-      return impl.StoreValue(field_, Value{false, number, {}});
-    case FieldKind::kString:
-      return SetAsString(std::to_string(number));
-    default:
-      ThrowWrongKind(impl.data.fields[field_].name, "egész számmal");
-  }
+  CancelOnFailure(impl, [&] {
+    impl.CheckWritable(field_);
+    switch (impl.data.types[field_].kind) {
+      case FieldKind::kInteger:
+        return impl.StoreValue(field_, Value{false, number, {}});
+      case FieldKind::kString:
+        return SetAsString(std::to_string(number));
+      default:
+        ThrowWrongKind(impl.data.fields[field_].name, "egész számmal");
+    }
+  });
 }
 
 void FieldRef::SetAsString(std::string_view text) {
   TableStore::Impl& impl = *store_->impl_;
-  impl.CheckWritable(field_);
-  const FieldDef& field = impl.data.fields[field_];
-  switch (impl.data.types[field_].kind) {
-    case FieldKind::kString: {
-      if (!StorableInFile(text)) {
-        throw Error(std::string("A(z) ") + Quoted(field.name) +
-                    " mezőbe írt szöveg olyan karaktert tartalmaz, amelyet a táblafájl nem tud "
-                    "tárolni.");
+  CancelOnFailure(impl, [&] {
+    impl.CheckWritable(field_);
+    const FieldDef& field = impl.data.fields[field_];
+    switch (impl.data.types[field_].kind) {
+      case FieldKind::kString: {
+        if (!StorableInFile(text)) {
+          throw Error(std::string("A(z) ") + Quoted(field.name) +
+                      " mezőbe írt szöveg olyan karaktert tartalmaz, amelyet a táblafájl nem tud "
+                      "tárolni.");
+        }
+        const std::string_view kept = field.width > 0 ? CutToCodePoints(text, field.width) : text;
+        return impl.StoreValue(field_, Value{false, 0, std::string(kept)});
       }
-      const std::string_view kept = field.width > 0 ? CutToCodePoints(text, field.width) : text;
-      return impl.StoreValue(field_, Value{false, 0, std::string(kept)});
+      case FieldKind::kInteger: {
+        int64_t number;
+        if (!ParseInteger(text, number)) ThrowNotAnInteger(text);
+        return impl.StoreValue(field_, Value{false, ToInt32(number, field.name), {}});
+      }
+      case FieldKind::kBoolean: {
+        bool flag;
+        if (!ParseBoolean(text, flag)) ThrowWrongKind(field.name, "ezzel a szöveggel");
+        return impl.StoreValue(field_, Value{false, flag ? 1 : 0, {}});
+      }
+      default:
+        ThrowWrongKind(field.name, "szöveggel");
     }
-    case FieldKind::kInteger: {
-      int64_t number;
-      if (!ParseInteger(text, number)) ThrowNotAnInteger(text);
-      return impl.StoreValue(field_, Value{false, ToInt32(number, field.name), {}});
-    }
-    case FieldKind::kBoolean: {
-      bool flag;
-      if (!ParseBoolean(text, flag)) ThrowWrongKind(field.name, "ezzel a szöveggel");
-      return impl.StoreValue(field_, Value{false, flag ? 1 : 0, {}});
-    }
-    default:
-      ThrowWrongKind(field.name, "szöveggel");
-  }
+  });
 }
 
 void FieldRef::SetAsBoolean(bool flag) {
   TableStore::Impl& impl = *store_->impl_;
-  impl.CheckWritable(field_);
-  switch (impl.data.types[field_].kind) {
-    case FieldKind::kBoolean:
-      return impl.StoreValue(field_, Value{false, flag ? 1 : 0, {}});
-    case FieldKind::kString:
-      return SetAsString(BooleanText(flag));
-    default:
-      ThrowWrongKind(impl.data.fields[field_].name, "logikai értékkel");
-  }
+  CancelOnFailure(impl, [&] {
+    impl.CheckWritable(field_);
+    switch (impl.data.types[field_].kind) {
+      case FieldKind::kBoolean:
+        return impl.StoreValue(field_, Value{false, flag ? 1 : 0, {}});
+      case FieldKind::kString:
+        return SetAsString(BooleanText(flag));
+      default:
+        ThrowWrongKind(impl.data.fields[field_].name, "logikai értékkel");
+    }
+  });
 }
 
 void FieldRef::SetAsDateTime(double day_count) {
   TableStore::Impl& impl = *store_->impl_;
-  impl.CheckWritable(field_);
-  if (impl.data.types[field_].kind != FieldKind::kDate) {
-    ThrowWrongKind(impl.data.fields[field_].name, "dátummal");
-  }
-  impl.StoreValue(field_, Value{false, CalendarDay(day_count), {}});
+  CancelOnFailure(impl, [&] {
+    impl.CheckWritable(field_);
+    if (impl.data.types[field_].kind != FieldKind::kDate) {
+      ThrowWrongKind(impl.data.fields[field_].name, "dátummal");
+    }
+    impl.StoreValue(field_, Value{false, CalendarDay(day_count), {}});
+  });
 }
 
 void FieldRef::Clear() {
   TableStore::Impl& impl = *store_->impl_;
-  impl.CheckWritable(field_);
-  impl.StoreValue(field_, Value{});
+  CancelOnFailure(impl, [&] {
+    impl.CheckWritable(field_);
+    impl.StoreValue(field_, Value{});
+  });
 }
 
 }  // namespace kvadrix::tables

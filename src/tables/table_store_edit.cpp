@@ -103,6 +103,7 @@ int TableStore::RecNo() const {
 FieldRef TableStore::FieldByName(std::string_view name) {
   const int field = FieldIndex(name);
   if (field < 0) {
+    impl_->CancelPending();  // as a refused value does: nothing half filled is posted later
     throw Error(std::string("A táblában nincs \"") + std::string(name) + "\" nevű mező.");
   }
   return FieldRef(this, field);

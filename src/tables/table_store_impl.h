@@ -61,6 +61,7 @@ struct TableStore::Impl {
   std::vector<int> BindIndex(const std::vector<FieldDef>& fields) const;
   void CheckWritable(int field) const;
   void StoreValue(int field, Value value);
+  void CancelPending();  // the record being edited or appended is dropped
 };
 
 }  // namespace kvadrix::tables
