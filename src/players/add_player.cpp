@@ -2,8 +2,10 @@
 
 #include <cmath>
 
+#include "players/player_list.h"
 #include "players/player_tables.h"
 #include "players/player_text.h"
+#include "tables/store_guards.h"
 
 namespace kvadrix::players {
 namespace {
@@ -13,22 +15,24 @@ uint64_t SeedFromClock(const Clock& clock) {
   return static_cast<uint64_t>(std::llround(std::fabs(clock.Now()) * 86400000.0));
 }
 
+bool KeyTaken(tables::TableStore& players, int32_t key) {
+  const tables::FilteredView with_key(players, KeyFilter(kKod, key));
+  return with_key.Count() > 0;
+}
+
 AddOutcome InsertPlayer(tables::TableStore& players, const std::filesystem::path& folder,
                         const NewPlayer& player, const Clock& clock, RandomSource& random) {
   random.Seed(SeedFromClock(clock));
   for (int attempt = 0; attempt < kKeyAttempts; ++attempt) {
     const int32_t key = static_cast<int32_t>(random.Below(kKeyRange));
-    players.SetFilter(KeyFilter("KOD", key));
-    players.SetFiltered(true);
-    if (players.RecordCount() > 0) continue;
+    if (KeyTaken(players, key)) continue;
     players.Append();
-    players.FieldByName("KOD").SetAsInteger(key);
-    players.FieldByName("NEV").SetAsString(player.name);
-    players.FieldByName("JELSZO").SetAsString(player.password);
-    players.FieldByName("SZIN").SetAsInteger(player.szin);
-    players.FieldByName("SZINT").SetAsInteger(player.szint);
+    players.FieldByName(kKod).SetAsInteger(key);
+    players.FieldByName(kNev).SetAsString(player.name);
+    players.FieldByName(kJelszo).SetAsString(player.password);
+    players.FieldByName(kSzin).SetAsInteger(player.szin);
+    players.FieldByName(kSzint).SetAsInteger(player.szint);
     players.Post();
-    players.SetFiltered(false);
     players.SaveToFile(folder / kPlayerFile);
     AddOutcome added;
     added.done = true;
@@ -36,35 +40,19 @@ AddOutcome InsertPlayer(tables::TableStore& players, const std::filesystem::path
     added.key = key;
     return added;
   }
-  AddOutcome refused;
-  refused.message = kNoFreeKey;
-  return refused;
-}
-
-AddOutcome Refused(std::string message) {
-  AddOutcome refused;
-  refused.message = std::move(message);
-  return refused;
+  return Refused<AddOutcome>(kNoFreeKey);
 }
 
 }  // namespace
 
 AddOutcome AddPlayer(tables::TableStore& players, const std::filesystem::path& folder,
                      const NewPlayer& player, const Clock& clock, RandomSource& random) {
-  if (player.password != player.password_again) return Refused(std::string(kPasswordsDiffer));
-  if (auto refusal = CheckName(player.name)) return Refused(*refusal);
-  if (auto refusal = CheckPassword(player.password)) return Refused(*refusal);
-  players.SetFiltered(false);
-  if (players.RecordCount() > 0) {
-    players.SetFilter("NEV=" + tables::QuoteFilterString(player.name));
-    players.SetFiltered(true);
-    const bool taken = players.RecordCount() > 0;
-    players.SetFiltered(false);
-    if (taken) return Refused(std::string(kNameTaken));
-  }
-  AddOutcome outcome = InsertPlayer(players, folder, player, clock, random);
-  players.SetFiltered(false);
-  return outcome;
+  if (player.password != player.password_again) return Refused<AddOutcome>(kPasswordsDiffer);
+  if (auto refusal = CheckName(player.name)) return Refused<AddOutcome>(*refusal);
+  if (auto refusal = CheckPassword(player.password)) return Refused<AddOutcome>(*refusal);
+  // Compared exactly: a filter would read a name ending in "*" as a prefix.
+  if (LocatePlayer(players, player.name)) return Refused<AddOutcome>(kNameTaken);
+  return InsertPlayer(players, folder, player, clock, random);
 }
 
 }  // namespace kvadrix::players

@@ -4,28 +4,28 @@
 
 #include "board/game_clock.h"
 #include "players/player_tables.h"
+#include "tables/store_guards.h"
 
 namespace kvadrix::players {
 namespace {
 
-constexpr std::string_view kTimeIndex = "IDO";
+// The fastest of the rows the filter keeps: its time and its player.
+struct Fastest {
+  int32_t ido;
+  int32_t nevkod;
+};
 
-// Filters the results by the text, and the FormatTicks text of the smallest `ido` left, if any.
-std::optional<std::string> FastestInFilter(tables::TableStore& results, const std::string& filter) {
+std::optional<Fastest> FastestInFilter(tables::TableStore& results, const std::string& filter) {
   OrderResultsByTime(results);
-  results.SetFilter(filter);
-  results.SetFiltered(true);
-  std::optional<std::string> text;
-  if (results.RecordCount() > 0) {
-    results.First();
-    text = board::FormatTicks(results.FieldByName("IDO").AsInteger());
-  }
-  return text;
+  const tables::FilteredView rows(results, filter);
+  if (rows.Count() == 0) return std::nullopt;
+  results.First();
+  return Fastest{results.FieldByName(kIdo).AsInteger(), results.FieldByName(kNevkod).AsInteger()};
 }
 
 // The puzzle first: it rejects almost every row on its own, so the filter rarely reads the key.
 std::string KeyAndPuzzleFilter(int32_t key, int32_t puzzle_id) {
-  return KeyFilter("JATEKKOD", puzzle_id) + " and " + KeyFilter("NEVKOD", key);
+  return KeyFilter(kJatekkod, puzzle_id) + " and " + KeyFilter(kNevkod, key);
 }
 
 }  // namespace
@@ -41,7 +41,7 @@ std::optional<int32_t> ParseKeyText(std::string_view text) {
 void OrderResultsByTime(tables::TableStore& results) {
   results.SetFiltered(false);
   // Setting the same order again would only check the whole table once more.
-  if (results.IndexFieldNames() != kTimeIndex) results.SetIndexFieldNames(kTimeIndex);
+  if (results.IndexFieldNames() != kIdo) results.SetIndexFieldNames(kIdo);
 }
 
 std::string BestTimeText(tables::TableStore& results, std::string_view player_key,
@@ -52,27 +52,21 @@ std::string BestTimeText(tables::TableStore& results, std::string_view player_ke
     OrderResultsByTime(results);
     return "";
   }
-  const std::optional<std::string> text = FastestInFilter(results, KeyAndPuzzleFilter(*key, *id));
-  results.SetFiltered(false);
-  return text.value_or("");
+  const std::optional<Fastest> best = FastestInFilter(results, KeyAndPuzzleFilter(*key, *id));
+  return best ? board::FormatTicks(best->ido) : "";
 }
 
 BestResultTexts ShowBestResults(tables::TableStore& results, tables::TableStore& players,
                                 int32_t player_key, int32_t puzzle_id) {
   BestResultTexts texts;
-  if (auto best = FastestInFilter(results, KeyAndPuzzleFilter(player_key, puzzle_id))) {
-    texts.player_best = *best;
+  if (const auto best = FastestInFilter(results, KeyAndPuzzleFilter(player_key, puzzle_id))) {
+    texts.player_best = board::FormatTicks(best->ido);
   }
-  if (auto record = FastestInFilter(results, KeyFilter("JATEKKOD", puzzle_id))) {
-    const int32_t holder = results.FieldByName("NEVKOD").AsInteger();
-    players.SetFiltered(false);
-    players.SetFilter(KeyFilter("KOD", holder));
-    players.SetFiltered(true);
-    texts.holder_name = players.FieldByName("NEV").AsString();
-    texts.record_time = *record;
-    players.SetFiltered(false);
+  if (const auto record = FastestInFilter(results, KeyFilter(kJatekkod, puzzle_id))) {
+    const tables::FilteredView holder(players, KeyFilter(kKod, record->nevkod));
+    texts.holder_name = players.FieldByName(kNev).AsString();
+    texts.record_time = board::FormatTicks(record->ido);
   }
-  results.SetFiltered(false);
   return texts;
 }
 

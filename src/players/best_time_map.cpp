@@ -1,14 +1,15 @@
 #include "players/best_time_map.h"
 
 #include "players/best_results.h"
+#include "players/player_tables.h"
 
 namespace kvadrix::players {
 
 BestTimeMap::BestTimeMap(tables::TableStore& results) {
   OrderResultsByTime(results);
-  const tables::FieldRef nevkod = results.FieldByName("NEVKOD");
-  const tables::FieldRef jatekkod = results.FieldByName("JATEKKOD");
-  const tables::FieldRef ido = results.FieldByName("IDO");
+  const tables::FieldRef nevkod = results.FieldByName(kNevkod);
+  const tables::FieldRef jatekkod = results.FieldByName(kJatekkod);
+  const tables::FieldRef ido = results.FieldByName(kIdo);
   best_.reserve(static_cast<size_t>(results.RecordCount()));
   for (results.First(); !results.Eof(); results.Next()) {
     if (nevkod.IsNull() || jatekkod.IsNull()) continue;

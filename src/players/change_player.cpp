@@ -5,11 +5,10 @@
 #include "players/player_list.h"
 #include "players/player_tables.h"
 #include "players/player_text.h"
+#include "tables/store_guards.h"
 
 namespace kvadrix::players {
 namespace {
-
-Outcome Refused(std::string_view message) { return Outcome{false, std::string(message)}; }
 
 // Deletes every row whose Integer field holds the key and saves the table, when its file
 // exists. A damaged file may hold several rows of one player; none may outlive the player, or a
@@ -17,14 +16,13 @@ Outcome Refused(std::string_view message) { return Outcome{false, std::string(me
 void DeleteRowsOfKey(tables::TableStore& store, std::string_view field, int32_t key,
                      const std::filesystem::path& file) {
   if (!std::filesystem::exists(file)) return;
-  store.SetFiltered(false);
-  store.SetFilter(KeyFilter(field, key));
-  store.SetFiltered(true);
-  while (store.RecordCount() > 0) {
-    store.First();
-    store.Delete();
+  {
+    const tables::FilteredView rows_of_player(store, KeyFilter(field, key));
+    while (rows_of_player.Count() > 0) {
+      store.First();
+      store.Delete();
+    }
   }
-  store.SetFiltered(false);
   store.SetFilter("");
   store.SaveToFile(file);
 }
@@ -40,9 +38,9 @@ Outcome ModifyPlayer(tables::TableStore& players, const std::filesystem::path& f
   if (auto refusal = CheckPassword(change.new_password)) return Refused(*refusal);
   const bool new_password = !change.new_password.empty();
   players.Edit();
-  if (new_password) players.FieldByName("JELSZO").SetAsString(change.new_password);
-  players.FieldByName("SZIN").SetAsInteger(change.szin);
-  players.FieldByName("SZINT").SetAsInteger(change.szint);
+  if (new_password) players.FieldByName(kJelszo).SetAsString(change.new_password);
+  players.FieldByName(kSzin).SetAsInteger(change.szin);
+  players.FieldByName(kSzint).SetAsInteger(change.szint);
   players.Post();
   players.SaveToFile(folder / kPlayerFile);
   return Outcome{true,
@@ -54,8 +52,8 @@ Outcome DeletePlayer(PlayerData tables, const std::filesystem::path& folder,
   const std::optional<PlayerRow> row = LocatePlayer(tables.players, chosen_name);
   if (!row) return Refused(kChooseName);
   if (row->jelszo != password) return Refused(kWrongPassword);
-  DeleteRowsOfKey(tables.last_games, "NEVKOD", row->kod, folder / kLastGameFile);
-  DeleteRowsOfKey(tables.results, "NEVKOD", row->kod, folder / kResultFile);
+  DeleteRowsOfKey(tables.last_games, kNevkod, row->kod, folder / kLastGameFile);
+  DeleteRowsOfKey(tables.results, kNevkod, row->kod, folder / kResultFile);
   // Only the chosen row: another row sharing its key (a damaged file) is another player.
   const std::filesystem::path player_file = folder / kPlayerFile;
   if (std::filesystem::exists(player_file) && LocatePlayer(tables.players, chosen_name)) {

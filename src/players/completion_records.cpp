@@ -14,10 +14,10 @@ int32_t RecordResult(tables::TableStore& results, const std::filesystem::path& f
   const auto ido =
       static_cast<int32_t>(std::min<int64_t>(board::ElapsedTicks(start_time, now), INT32_MAX));
   results.Append();
-  results.FieldByName("NEVKOD").SetAsInteger(key);
-  results.FieldByName("JATEKKOD").SetAsInteger(puzzle_id);
-  results.FieldByName("DATUM").SetAsDateTime(now);
-  results.FieldByName("IDO").SetAsInteger(ido);
+  results.FieldByName(kNevkod).SetAsInteger(key);
+  results.FieldByName(kJatekkod).SetAsInteger(puzzle_id);
+  results.FieldByName(kDatum).SetAsDateTime(now);
+  results.FieldByName(kIdo).SetAsInteger(ido);
   results.Post();
   results.SaveToFile(folder / kResultFile);
   return ido;

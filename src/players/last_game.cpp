@@ -3,21 +3,20 @@
 #include <algorithm>
 
 #include "players/last_game_row.h"
+#include "players/player_list.h"
 #include "players/player_tables.h"
 #include "puzzles/levels.h"
+#include "tables/store_guards.h"
 
 namespace kvadrix::players {
 
 PlayerForPlay FindPlayerForPlay(tables::TableStore& players, std::string_view name) {
   PlayerForPlay found;
-  players.SetFilter("NEV =" + tables::QuoteFilterString(name));
-  players.SetFiltered(true);
-  if (players.RecordCount() > 0) {
-    found.key = players.FieldByName("KOD").AsInteger();
-    const int32_t szint = players.FieldByName("SZINT").AsInteger();
-    if (szint >= 1 && szint <= 3) found.szint = szint;
+  // Compared exactly: a filter would read a name ending in "*" as a prefix.
+  if (const std::optional<PlayerRow> row = LocatePlayer(players, name)) {
+    found.key = row->kod;
+    if (row->szint >= 1 && row->szint <= 3) found.szint = row->szint;
   }
-  players.SetFiltered(false);
   return found;
 }
 
@@ -28,18 +27,17 @@ LastGameOffer LookUpLastGame(tables::TableStore& last_games, const std::filesyst
   const std::filesystem::path file = folder / kLastGameFile;
   if (!std::filesystem::exists(file)) return offer;
   last_games.LoadFromFile(file);
-  last_games.SetFilter(KeyFilter("NEVKOD", key));
-  last_games.SetFiltered(true);
-  const int rows = last_games.RecordCount();
+  const tables::FilteredView rows_of_player(last_games, KeyFilter(kNevkod, key));
+  const int rows = rows_of_player.Count();
   if (rows > 1) {
     offer.kind = LastGameOffer::Kind::kDamaged;
     offer.text = kDamagedLastGames;
   } else if (rows == 1) {
-    const int32_t id = last_games.FieldByName("JATEKKOD").AsInteger();
+    const int32_t id = last_games.FieldByName(kJatekkod).AsInteger();
     const std::string puzzle =
         puzzles::LevelNameOrIdText(id) + "/" + std::to_string(puzzles::NumberWithinLevel(id));
     offer.puzzle_id = id;
-    if (last_games.FieldByName("TELJES").AsBoolean()) {
+    if (last_games.FieldByName(kTeljes).AsBoolean()) {
       offer.kind = LastGameOffer::Kind::kFinished;
       offer.text = "Az utolsó befejezett játéka a/az: " + puzzle + ". Betöltsem a következőt?";
     } else {
@@ -47,7 +45,6 @@ LastGameOffer LookUpLastGame(tables::TableStore& last_games, const std::filesyst
       offer.text = "Az utolsó befejezettlen játéka a/az: " + puzzle + ". Betöltsem?";
     }
   }
-  last_games.SetFiltered(false);
   return offer;
 }
 

@@ -3,30 +3,28 @@
 #include <string>
 
 #include "players/player_tables.h"
+#include "tables/store_guards.h"
 
 namespace kvadrix::players {
 
 Outcome WriteLastGameRow(tables::TableStore& last_games, const std::filesystem::path& folder,
                          int32_t key, int32_t puzzle_id, bool teljes,
                          std::optional<int32_t> felbe) {
-  last_games.SetFilter(KeyFilter("NEVKOD", key));
-  last_games.SetFiltered(true);
-  const int rows = last_games.RecordCount();
-  if (rows > 1) {
-    last_games.SetFiltered(false);
-    return Outcome{false, std::string(kDamagedLastGames)};
+  {
+    const tables::FilteredView rows_of_player(last_games, KeyFilter(kNevkod, key));
+    const int rows = rows_of_player.Count();
+    if (rows > 1) return Refused(kDamagedLastGames);
+    if (rows == 1) {
+      last_games.Edit();
+    } else {
+      last_games.Append();
+    }
+    last_games.FieldByName(kNevkod).SetAsInteger(key);
+    last_games.FieldByName(kJatekkod).SetAsInteger(puzzle_id);
+    last_games.FieldByName(kTeljes).SetAsBoolean(teljes);
+    if (felbe) last_games.FieldByName(kFelbe).SetAsInteger(*felbe);
+    last_games.Post();
   }
-  if (rows == 1) {
-    last_games.Edit();
-  } else {
-    last_games.Append();
-  }
-  last_games.FieldByName("NEVKOD").SetAsInteger(key);
-  last_games.FieldByName("JATEKKOD").SetAsInteger(puzzle_id);
-  last_games.FieldByName("TELJES").SetAsBoolean(teljes);
-  if (felbe) last_games.FieldByName("FELBE").SetAsInteger(*felbe);
-  last_games.Post();
-  last_games.SetFiltered(false);
   last_games.SaveToFile(folder / kLastGameFile);
   return Outcome{true, ""};
 }

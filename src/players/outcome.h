@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 namespace kvadrix::players {
 
@@ -9,5 +10,13 @@ struct Outcome {
   bool done = false;
   std::string message;
 };
+
+// An action that changed nothing, with its refusal; Result is Outcome or a kind of it.
+template <typename Result = Outcome>
+Result Refused(std::string_view message) {
+  Result refused;
+  refused.message = std::string(message);
+  return refused;
+}
 
 }  // namespace kvadrix::players

@@ -6,10 +6,9 @@ namespace kvadrix::players {
 namespace {
 
 PlayerRow CurrentPlayerRow(tables::TableStore& players) {
-  return PlayerRow{players.FieldByName("KOD").AsInteger(), players.FieldByName("NEV").AsString(),
-                   players.FieldByName("JELSZO").AsString(),
-                   players.FieldByName("SZIN").AsInteger(),
-                   players.FieldByName("SZINT").AsInteger()};
+  return PlayerRow{players.FieldByName(kKod).AsInteger(), players.FieldByName(kNev).AsString(),
+                   players.FieldByName(kJelszo).AsString(), players.FieldByName(kSzin).AsInteger(),
+                   players.FieldByName(kSzint).AsInteger()};
 }
 
 }  // namespace
@@ -17,7 +16,7 @@ PlayerRow CurrentPlayerRow(tables::TableStore& players) {
 std::vector<std::string> PlayerNames(tables::TableStore& players) {
   std::vector<std::string> names;
   players.SetFiltered(false);
-  const tables::FieldRef nev = players.FieldByName("NEV");
+  const tables::FieldRef nev = players.FieldByName(kNev);
   for (players.First(); !players.Eof(); players.Next()) names.push_back(nev.AsString());
   players.First();
   return names;
@@ -32,7 +31,7 @@ std::vector<std::string> ReloadPlayerList(tables::TableStore& players,
 std::optional<PlayerRow> LocatePlayer(tables::TableStore& players, std::string_view name) {
   players.SetFiltered(false);
   if (name.empty()) return std::nullopt;
-  const tables::FieldRef nev = players.FieldByName("NEV");
+  const tables::FieldRef nev = players.FieldByName(kNev);
   for (; !players.Eof(); players.Next()) {
     if (nev.AsString() == name) return CurrentPlayerRow(players);
   }

@@ -11,27 +11,30 @@ using tables::IntegerField;
 using tables::StringField;
 using tables::TableStore;
 
+std::string SummaryPlayerField(int column) { return std::string(kNev) + std::to_string(column); }
+
 TableStore MakePlayerTable() {
-  TableStore store({IntegerField("kod"), StringField("nev", 15), StringField("jelszo", 10),
-                    IntegerField("szin"), IntegerField("szint")});
+  TableStore store({IntegerField(kKod), StringField(kNev, 15), StringField(kJelszo, 10),
+                    IntegerField(kSzin), IntegerField(kSzint)});
   store.SetOwnerOnlyFile(true);
   return store;
 }
 
 TableStore MakeResultTable() {
   return TableStore(
-      {IntegerField("nevkod"), IntegerField("jatekkod"), DateField("datum"), IntegerField("ido")});
+      {IntegerField(kNevkod), IntegerField(kJatekkod), DateField(kDatum), IntegerField(kIdo)});
 }
 
 TableStore MakeLastGameTable() {
-  return TableStore({IntegerField("nevkod"), IntegerField("jatekkod"), BooleanField("teljes"),
-                     IntegerField("felbe"), StringField("mezok", 20)});
+  return TableStore({IntegerField(kNevkod), IntegerField(kJatekkod), BooleanField(kTeljes),
+                     IntegerField(kFelbe), StringField(kMezok, 20)});
 }
 
 TableStore MakeSummaryTable() {
-  std::vector<tables::FieldDef> fields = {StringField("Nehezseg", 10), IntegerField("Sorszam")};
+  std::vector<tables::FieldDef> fields = {StringField(kSummaryLevel, 10),
+                                          IntegerField(kSummaryNumber)};
   for (int k = 1; k <= kSummaryPlayerColumns; ++k) {
-    fields.push_back(StringField("nev" + std::to_string(k), 10));
+    fields.push_back(StringField(SummaryPlayerField(k), 10));
   }
   return TableStore(std::move(fields));
 }

@@ -1,5 +1,7 @@
 #include "puzzles/levels.h"
 
+#include "puzzles/puzzle_table.h"
+
 namespace kvadrix::puzzles {
 
 std::optional<char> LevelCodeFromName(std::string_view name) {
@@ -51,10 +53,10 @@ std::optional<int> PuzzleId(char code, int number) {
   return std::nullopt;
 }
 
-std::string LevelFilter(char code) { return std::string("Nehezseg='") + code + "'"; }
+std::string LevelFilter(char code) { return std::string(kNehezseg) + "='" + code + "'"; }
 
 std::string GameFilter(char code, int number) {
-  return LevelFilter(code) + " and Sorszam=" + std::to_string(number);
+  return LevelFilter(code) + " and " + std::string(kSorszam) + "=" + std::to_string(number);
 }
 
 }  // namespace kvadrix::puzzles

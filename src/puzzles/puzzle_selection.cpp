@@ -4,11 +4,12 @@
 
 #include "common/error.h"
 #include "puzzles/levels.h"
+#include "puzzles/puzzle_table.h"
 
 namespace kvadrix::puzzles {
 namespace {
 
-int32_t CurrentId(tables::TableStore& puzzles) { return puzzles.FieldByName("ID").AsInteger(); }
+int32_t CurrentId(tables::TableStore& puzzles) { return puzzles.FieldByName(kId).AsInteger(); }
 
 // The cursor is on the puzzle to start, unless it lies beyond the numbered levels.
 NextPuzzle StartHere(tables::TableStore& puzzles) {
@@ -64,7 +65,8 @@ LoadChoice ChoosePuzzle(tables::TableStore& puzzles, std::string_view level_text
   const int32_t number = ParseGameNumber(number_text);
   // Text that names no level selects no puzzle, through an empty level code.
   puzzles.SetFilter(code ? GameFilter(*code, number)
-                         : "Nehezseg='' and Sorszam=" + std::to_string(number));
+                         : std::string(kNehezseg) + "='' and " + std::string(kSorszam) + "=" +
+                               std::to_string(number));
   puzzles.SetFiltered(true);
   if (puzzles.RecordCount() == 1) return LoadChoice{true, ""};
   return LoadChoice{false, std::string(kNoSinglePuzzle)};

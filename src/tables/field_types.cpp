@@ -88,14 +88,18 @@ FieldKind FieldDef::Kind() const {
   return type ? type->kind : FieldKind::kReadOnly;
 }
 
-FieldDef IntegerField(std::string name) { return FieldDef{std::move(name), "", "i4", 0, {}}; }
-
-FieldDef StringField(std::string name, int width) {
-  return FieldDef{std::move(name), "", "string", width, {}};
+FieldDef IntegerField(std::string_view name) {
+  return FieldDef{std::string(name), "", "i4", 0, {}};
 }
 
-FieldDef DateField(std::string name) { return FieldDef{std::move(name), "", "date", 0, {}}; }
+FieldDef StringField(std::string_view name, int width) {
+  return FieldDef{std::string(name), "", "string", width, {}};
+}
 
-FieldDef BooleanField(std::string name) { return FieldDef{std::move(name), "", "boolean", 0, {}}; }
+FieldDef DateField(std::string_view name) { return FieldDef{std::string(name), "", "date", 0, {}}; }
+
+FieldDef BooleanField(std::string_view name) {
+  return FieldDef{std::string(name), "", "boolean", 0, {}};
+}
 
 }  // namespace kvadrix::tables

@@ -36,10 +36,10 @@ struct FieldDef {
   FieldKind Kind() const;
 };
 
-FieldDef IntegerField(std::string name);
-FieldDef StringField(std::string name, int width);
-FieldDef DateField(std::string name);
-FieldDef BooleanField(std::string name);
+FieldDef IntegerField(std::string_view name);
+FieldDef StringField(std::string_view name, int width);
+FieldDef DateField(std::string_view name);
+FieldDef BooleanField(std::string_view name);
 
 // Record states as stored in the file's RowState attribute.
 enum RowState : int {

@@ -23,7 +23,7 @@ class BestResults : public PlayerFiles {
     results_.Post();
   }
   void ExpectResultsLeftOrderedAndUnfiltered() {
-    EXPECT_EQ(results_.IndexFieldNames(), "IDO");
+    EXPECT_EQ(results_.IndexFieldNames(), kIdo);
     EXPECT_FALSE(results_.Filtered());
     EXPECT_FALSE(players_.Filtered());
   }

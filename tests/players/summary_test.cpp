@@ -63,7 +63,7 @@ TEST_F(Summary, OneRowPerNumberedPuzzleWithSeparatorsBeforeLaterLevels) {
   EXPECT_FALSE(summary_.ControlsDisabled());
   EXPECT_FALSE(puzzles_.Filtered());
   EXPECT_EQ(puzzles_.Filter(), "");
-  EXPECT_EQ(results_.IndexFieldNames(), "IDO");
+  EXPECT_EQ(results_.IndexFieldNames(), kIdo);
   EXPECT_FALSE(results_.Filtered());
 }
 

@@ -13,6 +13,7 @@
 #include "puzzlegen/grading.h"
 #include "puzzlegen/library.h"
 #include "puzzles/levels.h"
+#include "puzzles/puzzle_table.h"
 #include "solver/exact_solver.h"
 #include "support/table_test_support.h"
 #include "tables/table_store.h"
@@ -84,7 +85,7 @@ tables::TableStore* ShippedLibraryTest::store_ = nullptr;
 
 TEST_F(ShippedLibraryTest, FileIsAnUnchangedTableWithTheLibraryFields) {
   tables::TableStore& store = *store_;
-  const std::vector<tables::FieldDef> expected = LibraryFields();
+  const std::vector<tables::FieldDef> expected = puzzles::PuzzleFields();
   ASSERT_EQ(store.FieldCount(), static_cast<int>(expected.size()));
   for (int i = 0; i < store.FieldCount(); ++i) {
     EXPECT_EQ(store.Field(i).name, expected[i].name);

@@ -8,13 +8,9 @@
 #include "puzzlegen/level_maker.h"
 #include "puzzlegen/rng.h"
 #include "puzzles/levels.h"
+#include "puzzles/puzzle_table.h"
 
 namespace kvadrix::puzzlegen {
-
-std::vector<tables::FieldDef> LibraryFields() {
-  return {tables::IntegerField("ID"), tables::StringField("Nehezseg", 1),
-          tables::IntegerField("Sorszam"), tables::StringField("Mezok", 243)};
-}
 
 std::string MezokText(const solver::Grid81& givens) {
   std::string text;
@@ -41,14 +37,14 @@ std::vector<LibraryRecord> NumberLevel(char code, const std::vector<solver::Grid
 }
 
 void WriteLibrary(const std::filesystem::path& file, const std::vector<LibraryRecord>& records) {
-  tables::TableStore store(LibraryFields());
+  tables::TableStore store(puzzles::PuzzleFields());
   store.CreateDataSet();
   for (const LibraryRecord& record : records) {
     store.Append();
-    store.FieldByName("ID").SetAsInteger(record.id);
-    store.FieldByName("Nehezseg").SetAsString(std::string(1, record.level));
-    store.FieldByName("Sorszam").SetAsInteger(record.number);
-    store.FieldByName("Mezok").SetAsString(record.mezok);
+    store.FieldByName(puzzles::kId).SetAsInteger(record.id);
+    store.FieldByName(puzzles::kNehezseg).SetAsString(std::string(1, record.level));
+    store.FieldByName(puzzles::kSorszam).SetAsInteger(record.number);
+    store.FieldByName(puzzles::kMezok).SetAsString(record.mezok);
     store.Post();
   }
   // The library ships as data, not as the history of its making.

@@ -36,9 +36,6 @@ struct LibraryRecord {
   std::string mezok;
 };
 
-// ID, Nehezseg (1), Sorszam, Mezok (243).
-std::vector<tables::FieldDef> LibraryFields();
-
 // The givens row by row as row, column, digit triples.
 std::string MezokText(const solver::Grid81& givens);
 

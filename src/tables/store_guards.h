@@ -1,0 +1,47 @@
+#pragma once
+// Scoped states of a TableStore that must be undone however the scope ends, a thrown error
+// included: a filtered view, and held-back change notices.
+#include <string_view>
+
+#include "tables/table_store.h"
+
+namespace kvadrix::tables {
+
+// Sets the filter and switches filtering on; filtering is off again at the end of the scope
+// (the filter text stays, as the store keeps it).
+class FilteredView {
+ public:
+  FilteredView(TableStore& store, std::string_view filter) : store_(store) {
+    store_.SetFilter(filter);
+    store_.SetFiltered(true);
+  }
+  ~FilteredView() {
+    try {
+      store_.SetFiltered(false);
+    } catch (...) {
+      // Only posting a pending record could fail here, and a destructor cannot report it; the
+      // failure of the step that left it pending is already on its way to the user.
+    }
+  }
+  FilteredView(const FilteredView&) = delete;
+  FilteredView& operator=(const FilteredView&) = delete;
+
+  int Count() const { return store_.RecordCount(); }
+
+ private:
+  TableStore& store_;
+};
+
+// Bound grids repaint once, however many rows are changed inside the scope.
+class ControlsPaused {
+ public:
+  explicit ControlsPaused(TableStore& store) : store_(store) { store_.DisableControls(); }
+  ~ControlsPaused() { store_.EnableControls(); }
+  ControlsPaused(const ControlsPaused&) = delete;
+  ControlsPaused& operator=(const ControlsPaused&) = delete;
+
+ private:
+  TableStore& store_;
+};
+
+}  // namespace kvadrix::tables
