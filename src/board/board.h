@@ -9,7 +9,7 @@ namespace kvadrix::board {
 
 class Board {
  public:
-  using Cells = std::array<uint8_t, kCellCount>;  // row by row, the layout of CountSolutions
+  using Cells = Grid81;
 
   int At(int row, int col) const { return cells_[CellIndex(row, col)]; }
   void Set(int row, int col, int digit) { cells_[CellIndex(row, col)] = uint8_t(digit); }

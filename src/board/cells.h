@@ -2,10 +2,14 @@
 // Cell numbering shared by the board and the solver. The public API speaks rows and columns
 // 1..9; inside, a cell is its index 0..80, row by row.
 #include <array>
+#include <cstdint>
 
 namespace kvadrix::board {
 
 inline constexpr int kCellCount = 81;
+
+// A whole grid's digits, row by row: 0 = empty, 1..9 = digit.
+using Grid81 = std::array<uint8_t, kCellCount>;
 
 constexpr int CellIndex(int row, int col) { return (row - 1) * 9 + (col - 1); }
 constexpr int RowOf(int index) { return index / 9 + 1; }

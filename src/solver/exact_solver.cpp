@@ -2,46 +2,53 @@
 
 #include <bit>
 
+#include "board/candidate_grid.h"
+#include "board/units.h"
+
 namespace kvadrix::solver {
 namespace {
 
-constexpr uint16_t kAll = 0x3FE;  // bits 1..9
+using board::DigitBit;
+using board::DigitMask;
+using board::kAllDigits;
+using board::kUnits;
 
 struct Search {
   Grid81 grid{};
-  uint16_t row[9]{}, col[9]{}, box[9]{};  // digits used
+  DigitMask row[9]{}, col[9]{}, box[9]{};  // digits used
   int count = 0;
   int limit = 0;
   Grid81* solution = nullptr;
 
-  static int BoxOf(int cell) { return (cell / 27) * 3 + (cell % 9) / 3; }
+  DigitMask Used(int cell) const {
+    return row[kUnits.row_of[cell]] | col[kUnits.col_of[cell]] | box[kUnits.box_of[cell]];
+  }
 
   bool Place(int cell, int d) {
-    const uint16_t bit = uint16_t(1u << d);
-    const int r = cell / 9, c = cell % 9, b = BoxOf(cell);
-    if ((row[r] | col[c] | box[b]) & bit) return false;
-    row[r] |= bit;
-    col[c] |= bit;
-    box[b] |= bit;
+    const DigitMask bit = DigitBit(d);
+    if (Used(cell) & bit) return false;
+    row[kUnits.row_of[cell]] |= bit;
+    col[kUnits.col_of[cell]] |= bit;
+    box[kUnits.box_of[cell]] |= bit;
     grid[cell] = uint8_t(d);
     return true;
   }
 
   void Unplace(int cell, int d) {
-    const uint16_t mask = uint16_t(~(1u << d));
-    row[cell / 9] &= mask;
-    col[cell % 9] &= mask;
-    box[BoxOf(cell)] &= mask;
+    const DigitMask keep = DigitMask(~DigitBit(d));
+    row[kUnits.row_of[cell]] &= keep;
+    col[kUnits.col_of[cell]] &= keep;
+    box[kUnits.box_of[cell]] &= keep;
     grid[cell] = 0;
   }
 
   void Run() {
     int best = -1;
-    uint16_t best_options = 0;
+    DigitMask best_options = 0;
     int best_count = 10;
-    for (int cell = 0; cell < 81; ++cell) {
+    for (int cell = 0; cell < board::kCellCount; ++cell) {
       if (grid[cell]) continue;
-      const uint16_t options = kAll & uint16_t(~(row[cell / 9] | col[cell % 9] | box[BoxOf(cell)]));
+      const DigitMask options = kAllDigits & DigitMask(~Used(cell));
       const int n = std::popcount(options);
       if (n < best_count) {
         best = cell;
@@ -54,7 +61,7 @@ struct Search {
       if (count++ == 0 && solution) *solution = grid;
       return;
     }
-    for (uint16_t options = best_options; options && count < limit; options &= options - 1) {
+    for (DigitMask options = best_options; options && count < limit; options &= options - 1) {
       const int d = std::countr_zero(options);
       Place(best, d);
       Run();
@@ -69,7 +76,7 @@ int CountSolutions(const Grid81& givens, int limit, Grid81* solution) {
   Search search;
   search.limit = limit;
   search.solution = solution;
-  for (int cell = 0; cell < 81; ++cell) {
+  for (int cell = 0; cell < board::kCellCount; ++cell) {
     const int d = givens[cell];
     if (d == 0) continue;
     if (d > 9 || !search.Place(cell, d)) return 0;

@@ -3,13 +3,15 @@
 #include <bit>
 #include <cstdint>
 
-#include "solver/units.h"
+#include "board/units.h"
 
 namespace kvadrix::solver {
 
 using board::CandidateGrid;
 using board::DigitBit;
 using board::DigitMask;
+using board::kUnits;
+using board::UnitCells;
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <bit>
 #include <cstdint>
 
-#include "solver/units.h"
+#include "board/units.h"
 
 namespace kvadrix::puzzlegen {
 namespace {
@@ -12,8 +12,8 @@ namespace {
 using board::CandidateGrid;
 using board::DigitBit;
 using board::DigitMask;
-using solver::kUnits;
-using solver::UnitCells;
+using board::kUnits;
+using board::UnitCells;
 
 // Rows, columns, boxes: 27 units.
 constexpr std::array<UnitCells, 27> AllUnits() {
