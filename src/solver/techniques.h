@@ -4,6 +4,11 @@
 // remove digits from entries or fix an entry to one digit. Visiting orders are part of the
 // behaviour: boxes 1..9 row-major, cells row by row, digits ascending, first match wins.
 //
+// The game narrows candidates through ApplyTechniques alone (RecomputeCandidates and
+// UpdateCandidatesAfterPlacement call it). The steps below it are named so that tests can pin
+// each one and the benchmark can time them; assisted solving also calls ScanLine and
+// LineSinglePositions on their own.
+//
 // Every `changed` flag belongs to the caller, who clears it; these functions only set it.
 // No contradiction is detected: an emptied entry stays empty.
 #include "board/candidate_grid.h"
@@ -14,8 +19,11 @@ namespace kvadrix::solver {
 
 enum class LineKind { kRows, kColumns };
 
-// Runs the switched-on techniques until Candidate Lines stops changing the grid.
+// The game's entry point: the switched-on techniques, repeated until Candidate Lines stops
+// changing the grid.
 void ApplyTechniques(board::CandidateGrid& grid, const AidSwitches& switches);
+
+// --- Named steps of ApplyTechniques, for tests, the benchmark and assisted solving.
 
 // Box scans 1..9, then column scans, then row scans, repeated until none changes anything.
 void SinglePositionPass(board::CandidateGrid& grid, const AidSwitches& switches, bool& changed);

@@ -127,6 +127,28 @@ TEST(Techniques, SingleCandidateCountsOnLinesButNotInTheBox) {
   EXPECT_FALSE(changed);
 }
 
+// A box's Single Candidate removal is not counted as a change, so the pass can stop on it: the
+// 3 of (1,2) leaves (1,1) after (1,1) was already tallied, and (1,1)'s new single 2 reaches
+// (2,2) and (3,2) only when the techniques run again. No line sees it, as (1,1) shares no row
+// or column with them.
+TEST(Techniques, ABoxRemovalCanLeaveWorkForTheNextRun) {
+  CandidateGrid grid =
+      GridOf({{1, 1, "23"}, {1, 2, "3"}, {2, 2, "25"}, {3, 2, "25"}, {2, 4, "25"}, {3, 4, "25"}});
+  for (const AidSwitches& switches : {kPositionAndCandidate, kAllAids}) {
+    CandidateGrid once = grid;
+    ApplyTechniques(once, switches);
+    EXPECT_EQ(once.Text(1, 1), "2");
+    EXPECT_EQ(once.Text(2, 2), "25");
+    EXPECT_EQ(once.Text(3, 2), "25");
+
+    CandidateGrid twice = once;
+    ApplyTechniques(twice, switches);
+    EXPECT_EQ(twice.Text(2, 2), "5");
+    EXPECT_EQ(twice.Text(3, 2), "5");
+    EXPECT_EQ(twice.Text(2, 4), "2") << "row 2 then fixes its other cell";
+  }
+}
+
 TEST(Techniques, ScanLineAddsToTheTallyAndSpreadsOnlyWhenBothAllowIt) {
   const CandidateGrid start = GridOf({{2, 1, "4"}, {2, 5, "149"}, {2, 9, "59"}});
   for (bool apply : {false, true}) {
