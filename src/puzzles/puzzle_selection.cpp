@@ -26,10 +26,14 @@ NextPuzzle StartHere(tables::TableStore& puzzles) {
   return next;
 }
 
+std::string_view Trimmed(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+
 int32_t ParseGameNumber(std::string_view text) {
-  std::string_view digits = text;
-  while (!digits.empty() && digits.front() == ' ') digits.remove_prefix(1);
-  while (!digits.empty() && digits.back() == ' ') digits.remove_suffix(1);
+  std::string_view digits = Trimmed(text);
   if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
   int32_t number = 0;
   const char* end = digits.data() + digits.size();
@@ -58,9 +62,17 @@ GameNumberList ChangeLevel(tables::TableStore& puzzles, std::string_view level_t
   return GameNumberList{std::move(label), std::move(items), count > 0 ? "1" : ""};
 }
 
+GameNumberList PrepareFirstLevel(tables::TableStore& puzzles) {
+  GameNumberList list = ChangeLevel(puzzles, kLevels.front().name);
+  list.text = "1";
+  ShowWholeLibrary(puzzles);
+  return list;
+}
+
 LoadChoice ChoosePuzzle(tables::TableStore& puzzles, std::string_view level_text,
                         std::string_view number_text) {
   if (level_text.empty()) return LoadChoice{false, std::string(kChooseLevel)};
+  if (Trimmed(number_text).empty()) return LoadChoice{false, std::string(kNoSinglePuzzle)};
   const std::optional<char> code = LevelCodeFromName(level_text);
   const int32_t number = ParseGameNumber(number_text);
   // Text that names no level selects no puzzle, through an empty level code.

@@ -30,14 +30,19 @@ struct GameNumberList {
 // game numbers; any other text lists none and leaves the table alone.
 GameNumberList ChangeLevel(tables::TableStore& puzzles, std::string_view level_text);
 
+// The selectors at start: ChangeLevel for the first level of kLevels, then the whole library in
+// view again. The number text is "1" even when the level has no puzzle.
+GameNumberList PrepareFirstLevel(tables::TableStore& puzzles);
+
 struct LoadChoice {
   bool start = false;   // true: the cursor is on the one puzzle to start
   std::string message;  // otherwise the refusal; "Excel-be" is disabled with it
 };
 
 // BbetoltesClick after the Board was reset: filters the table to the level and game number and
-// starts the puzzle when exactly one matches; otherwise the filter stays on. A game number
-// that is not a whole number throws kvadrix::Error and changes nothing.
+// starts the puzzle when exactly one matches; otherwise the filter stays on. An empty game
+// number (a level without puzzles leaves the box empty) matches nothing and leaves the table
+// alone; any other text that is not a whole number throws kvadrix::Error and changes nothing.
 LoadChoice ChoosePuzzle(tables::TableStore& puzzles, std::string_view level_text,
                         std::string_view number_text);
 

@@ -64,6 +64,15 @@ TEST_F(PuzzleSelection, ChangingTheLevelListsItsGameNumbersAndKeepsItsFilter) {
   EXPECT_EQ(puzzles_.Filter(), "Nehezseg='H'");
   EXPECT_EQ(ChangeLevel(puzzles_, "nehéz").count_label, "(0)");
   EXPECT_EQ(puzzles_.Filter(), "Nehezseg='H'");
+
+  // At start the first level is listed, and the whole library stays in view.
+  list = PrepareFirstLevel(puzzles_);
+  EXPECT_EQ(list.count_label, "(300)");
+  EXPECT_EQ(list.items.size(), 300u);
+  EXPECT_EQ(list.text, "1");
+  EXPECT_FALSE(puzzles_.Filtered());
+  EXPECT_EQ(puzzles_.Filter(), "");
+  EXPECT_EQ(puzzles_.RecordCount(), 306);
 }
 
 TEST_F(PuzzleSelection, LoadingTakesExactlyOnePuzzleOfTheLevelAndNumber) {
@@ -88,7 +97,12 @@ TEST_F(PuzzleSelection, LoadingTakesExactlyOnePuzzleOfTheLevelAndNumber) {
   choice = ChoosePuzzle(puzzles_, "", "1");
   EXPECT_EQ(choice.message, "Kérem válasszon ki egy szintet!");
   EXPECT_EQ(puzzles_.Filter(), "Nehezseg='E' and Sorszam=0");
-  for (const char* number : {"", "x", "1x", "3.5", "99999999999"}) {
+  // A level without puzzles leaves the number box empty: nothing to load, not a bad number.
+  for (const char* number : {"", "  "}) {
+    EXPECT_EQ(ChoosePuzzle(puzzles_, "Nehéz", number).message,
+              "Hiba történt, kérem válasszon ki egy másik játékot!");
+  }
+  for (const char* number : {"x", "1x", "3.5", "99999999999"}) {
     try {
       ChoosePuzzle(puzzles_, "Könnyű", number);
       ADD_FAILURE() << "no error for \"" << number << "\"";
