@@ -1,6 +1,7 @@
 // The main window's construction: the window itself, its menu, status bar, tab control and grid.
 #include "app/tabla.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QMenuBar>
 #include <QScreen>
@@ -9,14 +10,11 @@
 #include "app/ui_look.h"
 #include "app/widget_factory.h"
 #include "common/error.h"
+#include "info/finfo.h"
 #include "players/player_tables.h"
 
 namespace kvadrix::app {
 namespace {
-
-constexpr int kWindowWidth = 805;
-constexpr int kWindowHeight = 731;
-constexpr int kTallScreenExtra = 20;
 
 QSize PrimaryScreenSize() {
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -44,7 +42,8 @@ TTabla::TTabla(Dialogs& dialogs, const Clock& clock, RandomSource& random,
   ConnectAidHandlers();
   ConnectGameHandlers();
   ConnectPlayerHandlers();
-  FormCreate();
+  Guarded([this] { FormCreate(); });
+  info_ = new info::TFInfo(this);  // hidden until "Info" shows it, then reused
 }
 
 TTabla::~TTabla() { cdsOsszes_.SetChangeListener({}); }
@@ -118,6 +117,8 @@ void TTabla::BuildMenu() {
   ui_.magyar1->setObjectName(QStringLiteral("magyar1"));
   ui_.magyar1->setCheckable(true);
   ui_.magyar1->setChecked(true);
+  // The only language: an exclusive group keeps it checked when it is clicked.
+  (new QActionGroup(language))->addAction(ui_.magyar1);
   ui_.english1 = language->addAction(QStringLiteral("english"));
   ui_.english1->setObjectName(QStringLiteral("english1"));
   ui_.english1->setEnabled(false);

@@ -57,6 +57,14 @@ class TTabla : public QMainWindow, private solver::CandidateView {
   void ShowBoard();
   void HideBoard();
 
+  // The pages of TB.
+  static constexpr int kNamesPage = 0;
+  static constexpr int kPlayPage = 1;
+  static constexpr int kSummaryPage = 2;
+  // The labels of a cell, or of all cells and the remaining count, from the game state.
+  void PaintCell(int row, int col);
+  void PaintBoard();
+
   // Start-up and the player list.
   void FormActivate();
   void ReloadPlayerList();
@@ -118,9 +126,10 @@ class TTabla : public QMainWindow, private solver::CandidateView {
   void StartClock();
   void FocusSelectedDigitButton();
   void CBBeChange();
-  void BbetoltesClick();
+  bool BbetoltesClick();  // true when a game started
   void CBjatekKeyPress(QChar key);
   void StartFoundPuzzle(const puzzles::NextPuzzle& found);
+  void ShowGameNumbers(const puzzles::GameNumberList& list);  // Ldb and CBjatek
 
   // Players, entering play, the last game and the tabs (tabla_players.cpp, tabla_play_entry.cpp,
   // tabla_tabs.cpp).
@@ -135,9 +144,14 @@ class TTabla : public QMainWindow, private solver::CandidateView {
   void BtorlesClick();
   void MnevekClick();
   void BjelszoClick();
+  void FillNameLookup();  // dbnevek from the PlayerTable
   void BtovabbClick();
   void FormClose();
   void TBClick(int page);
+  // Playing starts on the play page with digit 1 chosen and the grid shown, from "Tovább" and
+  // from the tab strip alike.
+  void EnterPlayPage();
+  void ShowPlayerInStatusBar();
 
   // The candidate labels follow the core's CandidateGrid.
   void ShowCandidates(int row, int col, std::string_view text) override;
@@ -145,8 +159,13 @@ class TTabla : public QMainWindow, private solver::CandidateView {
   // Switches as the aid check boxes stand right now.
   solver::AidSwitches CurrentSwitches() const;
 
-  // Runs a handler body; a core error ends it and is shown, as every handler's convention is.
+  // Runs a handler; a core error ends it and is shown, as every handler's convention is. Every
+  // signal connection (through Guard) and every event dispatch of the window runs its handler so;
+  // the handlers themselves do not catch.
   void Guarded(const std::function<void()>& body);
+  std::function<void()> Guard(std::function<void()> handler) {
+    return [this, handler = std::move(handler)] { Guarded(handler); };
+  }
   void Inform(std::string_view text);
 
   std::filesystem::path FilePath(std::string_view name) const { return work_dir_ / name; }
@@ -159,7 +178,7 @@ class TTabla : public QMainWindow, private solver::CandidateView {
 
   TablaControls ui_;
   SummaryModel* summary_model_ = nullptr;
-  info::TFInfo* info_ = nullptr;  // made on first use, then reused
+  info::TFInfo* info_ = nullptr;
 
   // Game state.
   board::GameState game_;
@@ -171,12 +190,6 @@ class TTabla : public QMainWindow, private solver::CandidateView {
   std::string current_player_name_;
   int32_t current_player_key_ = 0;
   int player_count_ = 0;
-  bool solved_flag_ = false;
-
-  // Aids state (tabla_aids.cpp).
-
-  // Players state (tabla_players.cpp and friends).
-  void FillNameLookup();
 
   // The five tables.
   tables::TableStore cds_;

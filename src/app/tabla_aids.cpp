@@ -76,17 +76,17 @@ void StyleAidControls(const TablaControls& ui) {
 
 void TTabla::ConnectAidHandlers() {
   StyleAidControls(ui_);
-  OnCheckedChange(ui_.CBE, [this] { CBEClick(); });
+  OnCheckedChange(ui_.CBE, Guard([this] { CBEClick(); }));
   for (QCheckBox* box : {ui_.CBE2, ui_.CBE3, ui_.CBE5D, ui_.CBE9}) {
-    OnCheckedChange(box, [this] { CBE2Click(); });
+    OnCheckedChange(box, Guard([this] { CBE2Click(); }));
   }
-  OnCheckedChange(ui_.CBX, [this] { CBXClick(); });
-  OnCheckedChange(ui_.CBO, [this] { CBOClick(); });
-  connect(ui_.Bfel, &QPushButton::clicked, this, [this] { BfelClick(); });
-  connect(ui_.Bel, &QPushButton::clicked, this, [this] { BelClick(); });
-  OnCheckedChange(ui_.rbk, [this] { rbkClick(); });
-  OnCheckedChange(ui_.rbh, [this] { rbhClick(); });
-  OnCheckedChange(ui_.rbm, [this] { rbmClick(); });
+  OnCheckedChange(ui_.CBX, Guard([this] { CBXClick(); }));
+  OnCheckedChange(ui_.CBO, Guard([this] { CBOClick(); }));
+  connect(ui_.Bfel, &QPushButton::clicked, this, Guard([this] { BfelClick(); }));
+  connect(ui_.Bel, &QPushButton::clicked, this, Guard([this] { BelClick(); }));
+  OnCheckedChange(ui_.rbk, Guard([this] { rbkClick(); }));
+  OnCheckedChange(ui_.rbh, Guard([this] { rbhClick(); }));
+  OnCheckedChange(ui_.rbm, Guard([this] { rbmClick(); }));
 }
 
 void TTabla::RecomputeCandidates() { solver::RecomputeCandidates(game_, CurrentSwitches(), *this); }

@@ -6,15 +6,14 @@
 #include "board/game_clock.h"
 #include "board/givens.h"
 #include "players/best_results.h"
+#include "puzzles/puzzle_table.h"
 
 namespace kvadrix::app {
 
 void TTabla::ConnectGameHandlers() {
-  connect(ui_.T1, &QTimer::timeout, this, [this] { T1Timer(); });
-  connect(ui_.CBBe, &QComboBox::currentTextChanged, this,
-          [this] { Guarded([this] { CBBeChange(); }); });
-  connect(ui_.Bbetoltes, &QPushButton::clicked, this,
-          [this] { Guarded([this] { BbetoltesClick(); }); });
+  connect(ui_.T1, &QTimer::timeout, this, Guard([this] { T1Timer(); }));
+  connect(ui_.CBBe, &QComboBox::currentTextChanged, this, Guard([this] { CBBeChange(); }));
+  connect(ui_.Bbetoltes, &QPushButton::clicked, this, Guard([this] { BbetoltesClick(); }));
   // Enter in the game number box loads; the box keeps every other key.
   ui_.CBjatek->lineEdit()->setObjectName(QStringLiteral("CBjatekEdit"));
   ui_.CBjatek->lineEdit()->installEventFilter(this);
@@ -46,20 +45,15 @@ void TTabla::FocusSelectedDigitButton() {
 
 // The PuzzleTable's current record becomes the game: givens, candidates, colours, clock.
 void TTabla::StartGameFromPuzzle() {
-  const std::string givens = cds_.FieldByName("Mezok").AsString();
-  const int32_t id = cds_.FieldByName("ID").AsInteger();
+  const puzzles::PuzzleRecord puzzle = puzzles::CurrentPuzzle(cds_);
   // A damaged record is refused whole, before anything reaches the grid.
-  board::ValidateGivens(givens);
-  current_puzzle_id_ = id;
-  for (size_t i = 0; i + 2 < givens.size(); i += 3) {
-    SetGivenCell(givens[i] - '0', givens[i + 1] - '0', givens[i + 2] - '0');
-  }
+  board::ApplyGivens(game_, puzzle.givens);
+  current_puzzle_id_ = puzzle.id;
   RecomputeCandidates();
   ColourPlayerCells();
   StartClock();
   ui_.Bexcel->setEnabled(true);
-  cds_.SetFilter("");
-  cds_.SetFiltered(false);
+  puzzles::ShowWholeLibrary(cds_);
   FocusSelectedDigitButton();
   ShowBestResults();
 }

@@ -30,7 +30,7 @@ constexpr int kCandidateLeft[4] = {0, 8, 80, 156};
 constexpr int kCandidateTop[4] = {0, 40, 96, 152};
 
 const QString kEmptyCell = QStringLiteral("_");
-const QString kAllCandidates = QStringLiteral("123456789");
+const QString kAllCandidates = QStringLiteral("123456789");  // the labels' first captions
 
 QGroupBox* MakeBox(QWidget* parent, const QString& name, const QColor& colour) {
   auto* box = new QGroupBox(parent);
@@ -92,26 +92,32 @@ std::optional<TTabla::CellLabels> TTabla::LocateCellLabels(int row, int col) con
   return CellLabels{ui_.digit_labels[row][col], ui_.candidate_labels[row][col]};
 }
 
+void TTabla::PaintCell(int row, int col) {
+  const CellLabels cell = *LocateCellLabels(row, col);
+  const int digit = game_.board.At(row, col);
+  cell.digit->setText(digit ? QString(QChar('0' + digit)) : kEmptyCell);
+  ShowCandidates(row, col, game_.candidates.Text(row, col));
+  const QColor& colour = game_.IsPlayerCell(row, col) ? kPlayerCellColour : kGivenCellColour;
+  SetLabelColour(cell.digit, colour);
+  SetLabelColour(cell.candidates, colour);
+}
+
+void TTabla::PaintBoard() {
+  for (int row = 1; row <= 9; ++row) {
+    for (int col = 1; col <= 9; ++col) PaintCell(row, col);
+  }
+  ui_.Lmaradt->setText(QString::number(game_.remaining_count));
+}
+
 void TTabla::ResetBoard() {
   board::ResetBoard(game_);
-  for (int row = 1; row <= 9; ++row) {
-    for (int col = 1; col <= 9; ++col) {
-      const CellLabels cell = *LocateCellLabels(row, col);
-      cell.digit->setText(kEmptyCell);
-      SetLabelColour(cell.digit, kGivenCellColour);
-      cell.candidates->setText(kAllCandidates);
-      SetLabelColour(cell.candidates, kGivenCellColour);
-    }
-  }
-  UpdateRemainingCount();
+  PaintBoard();
 }
 
 void TTabla::SetGivenCell(int row, int col, int digit) {
-  const std::optional<CellLabels> cell = LocateCellLabels(row, col);
-  if (!cell) return;
+  if (!board::IsOnBoard(row, col)) return;
   board::SetGivenCell(game_, row, col, digit);
-  cell->digit->setText(QString::number(digit));
-  cell->candidates->clear();
+  PaintCell(row, col);
   UpdateRemainingCount();
 }
 
@@ -120,14 +126,8 @@ void TTabla::UpdateRemainingCount() {
 }
 
 void TTabla::ColourPlayerCells() {
-  for (int row = 1; row <= 9; ++row) {
-    for (int col = 1; col <= 9; ++col) {
-      const CellLabels cell = *LocateCellLabels(row, col);
-      if (cell.digit->text() != kEmptyCell) continue;
-      SetLabelColour(cell.digit, kPlayerCellColour);
-      SetLabelColour(cell.candidates, kPlayerCellColour);
-    }
-  }
+  board::ColourPlayerCells(game_);
+  PaintBoard();
 }
 
 void TTabla::ShowBoard() {

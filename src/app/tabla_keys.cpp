@@ -14,11 +14,11 @@ constexpr QChar kEsc(27);
 }  // namespace
 
 void TTabla::ConnectHandlers() {
-  connect(ui_.Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-  connect(ui_.Valami1, &QAction::triggered, this, [this] { Valami1Click(); });
+  connect(ui_.Button1, &QPushButton::clicked, this, Guard([this] { Button1Click(); }));
+  connect(ui_.Valami1, &QAction::triggered, this, Guard([this] { Valami1Click(); }));
   for (int digit = 0; digit <= 9; ++digit) {
     connect(ui_.digit_buttons[digit], &QPushButton::clicked, this,
-            [this, digit] { DigitButtonClick(digit); });
+            Guard([this, digit] { DigitButtonClick(digit); }));
   }
   // Controls whose key presses the window handles (digits and Esc), and the name page's
   // buttons, where only Esc is handled.
@@ -42,7 +42,7 @@ bool TTabla::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress && watched == ui_.CBjatek->lineEdit()) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      CBjatekKeyPress(QChar(13));
+      Guarded([this] { CBjatekKeyPress(QChar(13)); });
       return true;
     }
     return QMainWindow::eventFilter(watched, event);
@@ -53,7 +53,7 @@ bool TTabla::eventFilter(QObject* watched, QEvent* event) {
     if (!keys.isEmpty() && text.size() == 1) {
       const QChar key = text.front();
       if (key == kEsc || (keys == QStringLiteral("game") && key.isDigit())) {
-        FormKeyPress(key);
+        Guarded([this, key] { FormKeyPress(key); });
         return true;
       }
     }
@@ -65,7 +65,8 @@ void TTabla::keyPressEvent(QKeyEvent* event) {
   // Only when the window itself has the focus; other controls' keys stay theirs.
   QWidget* focus = QApplication::focusWidget();
   if ((focus == nullptr || focus == this) && event->text().size() == 1) {
-    FormKeyPress(event->text().front());
+    const QChar key = event->text().front();
+    Guarded([this, key] { FormKeyPress(key); });
     return;
   }
   QMainWindow::keyPressEvent(event);
@@ -87,9 +88,6 @@ void TTabla::DigitButtonClick(int digit) { game_.selected_digit = digit; }
 
 void TTabla::Button1Click() { close(); }
 
-void TTabla::Valami1Click() {
-  if (info_ == nullptr) info_ = new info::TFInfo(this);
-  info_->exec();
-}
+void TTabla::Valami1Click() { info_->exec(); }
 
 }  // namespace kvadrix::app

@@ -24,8 +24,6 @@ void TTabla::BuildNamesPage(QWidget* page) {
   ui_.Btovabb = MakeButton(page, "Btovabb", QStringLiteral("Tovább"), QRect(40, 262, 180, 38));
   ui_.Btovabb->setFont(UiFont(15, true));
 
-  MakeYellowLabel(page, "LJatekosok", QStringLiteral("Játékosok:"), QRect(250, 36, 160, 18), 13,
-                  true);
   ui_.Mnevek = Named(new QListWidget(page), "Mnevek", QRect(250, 58, 170, 242));
   ui_.Mnevek->setFont(UiFont(13));
 

@@ -2,74 +2,80 @@
 #include <QCloseEvent>
 #include <QSignalBlocker>
 
+#include "app/core_text.h"
 #include "app/tabla.h"
 #include "board/game_clock.h"
+#include "players/best_results.h"
 #include "players/last_game.h"
 #include "players/player_text.h"
 
 namespace kvadrix::app {
 
 void TTabla::closeEvent(QCloseEvent* event) {
-  FormClose();
+  Guarded([this] { FormClose(); });
   QMainWindow::closeEvent(event);
 }
 
 void TTabla::BtovabbClick() {
-  Guarded([this] {
-    {
-      const QSignalBlocker program_change(ui_.TB);  // the tab click handler is the user's
-      ui_.TB->setCurrentIndex(1);
-    }
-    game_.selected_digit = 1;
-    ui_.digit_buttons[1]->setFocus();
-    ShowBoard();
-    const QString chosen = ui_.Ekiv->text();
-    ui_.sb_text->setText(QStringLiteral("Játékos neve: ") + chosen);
-    ui_.Lnevaki->setText(chosen + QStringLiteral(" legjobbja:"));
-    current_player_name_ = players::CurrentPlayerName(chosen.toStdString());
+  {
+    const QSignalBlocker program_change(ui_.TB);  // the tab click handler is the user's
+    ui_.TB->setCurrentIndex(kPlayPage);
+  }
+  EnterPlayPage();
+  const QString chosen = ui_.Ekiv->text();
+  ui_.Lnevaki->setText(chosen + FromCore(players::kBestSuffix));
+  current_player_name_ = players::CurrentPlayerName(chosen.toStdString());
 
-    const players::PlayerForPlay player =
-        players::FindPlayerForPlay(cdsjatekosok_, chosen.toStdString());
-    current_player_key_ = player.key;
-    if (player.szint) {
-      QRadioButton* const presets[] = {ui_.rbk, ui_.rbh, ui_.rbm};
-      presets[*player.szint - 1]->setChecked(true);  // its preset runs when this changes it
-    }
-    ClearGame();
+  const players::PlayerForPlay player =
+      players::FindPlayerForPlay(cdsjatekosok_, chosen.toStdString());
+  current_player_key_ = player.key;
+  if (player.szint) {
+    QRadioButton* const presets[] = {ui_.rbk, ui_.rbh, ui_.rbm};
+    presets[*player.szint - 1]->setChecked(true);  // its preset runs when this changes it
+  }
+  ClearGame();
 
-    const players::LastGameOffer offer =
-        players::LookUpLastGame(cdsUtolso_, work_dir_, current_player_key_);
-    switch (offer.kind) {
-      case players::LastGameOffer::Kind::kNone:
-        ClearGame();
-        Inform(offer.text);
-        break;
-      case players::LastGameOffer::Kind::kDamaged:
-        Inform(offer.text);
-        break;
-      case players::LastGameOffer::Kind::kFinished:
-        current_puzzle_id_ = offer.puzzle_id;
-        if (dialogs_.Ask(offer.text)) LoadNextPuzzle();
-        break;
-      case players::LastGameOffer::Kind::kUnfinished:
-        current_puzzle_id_ = offer.puzzle_id;
-        if (dialogs_.Ask(offer.text)) ReloadCurrentPuzzle();
-        break;
-    }
-  });
+  const players::LastGameOffer offer =
+      players::LookUpLastGame(cdsUtolso_, work_dir_, current_player_key_);
+  switch (offer.kind) {
+    case players::LastGameOffer::Kind::kNone:
+      ClearGame();
+      Inform(offer.text);
+      break;
+    case players::LastGameOffer::Kind::kDamaged:
+      Inform(offer.text);
+      break;
+    case players::LastGameOffer::Kind::kFinished:
+      current_puzzle_id_ = offer.puzzle_id;
+      if (dialogs_.Ask(offer.text)) LoadNextPuzzle();
+      break;
+    case players::LastGameOffer::Kind::kUnfinished:
+      current_puzzle_id_ = offer.puzzle_id;
+      if (dialogs_.Ask(offer.text)) ReloadCurrentPuzzle();
+      break;
+  }
+}
+
+void TTabla::ShowPlayerInStatusBar() {
+  ui_.sb_text->setText(QStringLiteral("Játékos neve: ") + ui_.Ekiv->text());
+}
+
+void TTabla::EnterPlayPage() {
+  ShowPlayerInStatusBar();
+  game_.selected_digit = 1;
+  ui_.digit_buttons[1]->setFocus();
+  ShowBoard();
 }
 
 // Whatever closes the window: a game whose clock runs is remembered as unfinished. The window
 // closes even when a damaged last-game file refuses the row; the refusal has been shown.
 void TTabla::FormClose() {
   if (!ui_.T1->isActive()) return;
-  Guarded([this] {
-    const int64_t ticks = board::ElapsedTicks(start_time_, clock_.Now());
-    const players::Outcome stored = players::StoreUnfinishedGame(
-        cdsUtolso_, work_dir_, current_player_key_, current_puzzle_id_, ticks);
-    if (!stored.done) Inform(stored.message);
-  });
-  ui_.T1->stop();  // remembered once, however often the window is closed
+  const int64_t ticks = board::ElapsedTicks(start_time_, clock_.Now());
+  ui_.T1->stop();  // remembered once, however often the window is closed, even if refused
+  const players::Outcome stored = players::StoreUnfinishedGame(
+      cdsUtolso_, work_dir_, current_player_key_, current_puzzle_id_, ticks);
+  if (!stored.done) Inform(stored.message);
 }
 
 }  // namespace kvadrix::app

@@ -1,8 +1,11 @@
 // Page 1, "Játék": puzzle loading, digit buttons, clock, remaining count, aids and results.
 // Everything sits in the strip above the grid, which covers the rest of the page.
+#include "app/core_text.h"
 #include "app/tabla.h"
 #include "app/ui_look.h"
 #include "app/widget_factory.h"
+#include "players/best_results.h"
+#include "puzzles/levels.h"
 
 namespace kvadrix::app {
 void TTabla::BuildPlayPage(QWidget* page) {
@@ -11,11 +14,9 @@ void TTabla::BuildPlayPage(QWidget* page) {
   ui_.CBBe = Named(new QComboBox(ui_.GroupBox16), "CBBe", QRect(8, 18, 78, 22));
   ui_.CBBe->setEditable(true);
   ui_.CBBe->setInsertPolicy(QComboBox::NoInsert);
-  ui_.CBBe->addItems({QStringLiteral("Könnyű"), QStringLiteral("Közepes"), QStringLiteral("Nehéz"),
-                      QStringLiteral("Mester"), QStringLiteral("Lehetetlen"),
-                      QStringLiteral("Többi"), QString()});
-  ui_.CBBe->setCurrentText(QStringLiteral("Könnyű"));
-  ui_.CBjatek = Named(new QComboBox(ui_.GroupBox16), "CBjatek", QRect(89, 18, 44, 22));
+  for (const puzzles::Level& level : puzzles::kLevels) ui_.CBBe->addItem(FromCore(level.name));
+  ui_.CBBe->addItem(QString());  // no level: "Betöltés" asks for one
+  ui_.CBjatek = Named(new QComboBox(ui_.GroupBox16), "CBjatek", QRect(89, 18, 41, 22));
   ui_.CBjatek->setEditable(true);
   ui_.CBjatek->setInsertPolicy(QComboBox::NoInsert);
   ui_.Ldb = MakeYellowLabel(ui_.GroupBox16, "Ldb", QStringLiteral("(0)"), QRect(136, 21, 32, 16));
@@ -114,17 +115,17 @@ void TTabla::BuildResultLabels(QWidget* page) {
                             QRect(545, 0, 210, 73), FromBgr(8454143));
   QWidget* results = ui_.GroupBox3;
   ui_.Lnevaki =
-      MakeYellowLabel(results, "Lnevaki", QStringLiteral(" legjobbja:"), QRect(8, 16, 140, 16));
-  ui_.Lnaeredmeny = MakeYellowLabel(results, "Lnaeredmeny", QStringLiteral("n.a."),
+      MakeYellowLabel(results, "Lnevaki", FromCore(players::kBestSuffix), QRect(8, 16, 140, 16));
+  ui_.Lnaeredmeny = MakeYellowLabel(results, "Lnaeredmeny", FromCore(players::kNoTime),
                                     QRect(150, 16, 56, 16), 11, true);
   ui_.GroupBox4 = Named(new QGroupBox(results), "GroupBox4", QRect(8, 34, 194, 2));
   ui_.GroupBox4->setStyleSheet(
       QStringLiteral("QGroupBox#GroupBox4 { border: 1px solid rgba(255, 255, 255, 90); }"));
   ui_.Label5 = MakeYellowLabel(results, "Label5", QStringLiteral("A legjobb eredmény:"),
                                QRect(8, 38, 194, 16));
-  ui_.Lnevvalaki =
-      MakeYellowLabel(results, "Lnevvalaki", QStringLiteral("-------:"), QRect(8, 54, 140, 16));
-  ui_.Lnveredmeny = MakeYellowLabel(results, "Lnveredmeny", QStringLiteral("n.a."),
+  ui_.Lnevvalaki = MakeYellowLabel(results, "Lnevvalaki", FromCore(players::kNoRecordHolder),
+                                   QRect(8, 54, 140, 16));
+  ui_.Lnveredmeny = MakeYellowLabel(results, "Lnveredmeny", FromCore(players::kNoTime),
                                     QRect(150, 54, 56, 16), 11, true);
 }
 

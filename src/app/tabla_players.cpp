@@ -94,16 +94,17 @@ void CloseForm(TablaControls& ui) {
 }  // namespace
 
 void TTabla::ConnectPlayerHandlers() {
-  connect(ui_.Bhozza, &QPushButton::clicked, this, [this] { BhozzaClick(); });
-  connect(ui_.Bmod, &QPushButton::clicked, this, [this] { BmodClick(); });
-  connect(ui_.Btorol, &QPushButton::clicked, this, [this] { BtorolClick(); });
-  connect(ui_.Bujfelvitel, &QPushButton::clicked, this, [this] { BujfelvitelClick(); });
-  connect(ui_.Bmodosit, &QPushButton::clicked, this, [this] { BmodositClick(); });
-  connect(ui_.Btorles, &QPushButton::clicked, this, [this] { BtorlesClick(); });
-  connect(ui_.Btovabb, &QPushButton::clicked, this, [this] { BtovabbClick(); });
-  connect(ui_.Mnevek, &QListWidget::itemClicked, this, [this] { MnevekClick(); });
-  connect(ui_.dbnevek, &QComboBox::activated, this, [this] { dbnevekClick(); });
-  connect(ui_.TB, &QTabWidget::currentChanged, this, [this](int page) { TBClick(page); });
+  connect(ui_.Bhozza, &QPushButton::clicked, this, Guard([this] { BhozzaClick(); }));
+  connect(ui_.Bmod, &QPushButton::clicked, this, Guard([this] { BmodClick(); }));
+  connect(ui_.Btorol, &QPushButton::clicked, this, Guard([this] { BtorolClick(); }));
+  connect(ui_.Bujfelvitel, &QPushButton::clicked, this, Guard([this] { BujfelvitelClick(); }));
+  connect(ui_.Bmodosit, &QPushButton::clicked, this, Guard([this] { BmodositClick(); }));
+  connect(ui_.Btorles, &QPushButton::clicked, this, Guard([this] { BtorlesClick(); }));
+  connect(ui_.Btovabb, &QPushButton::clicked, this, Guard([this] { BtovabbClick(); }));
+  connect(ui_.Mnevek, &QListWidget::itemClicked, this, Guard([this] { MnevekClick(); }));
+  connect(ui_.dbnevek, &QComboBox::activated, this, Guard([this] { dbnevekClick(); }));
+  connect(ui_.TB, &QTabWidget::currentChanged, this,
+          [this](int page) { Guarded([this, page] { TBClick(page); }); });
 
   // Refused characters are caught before the handlers below see the text.
   const auto inform = [this](const std::string& text) { Inform(text); };
@@ -111,9 +112,9 @@ void TTabla::ConnectPlayerHandlers() {
   for (QLineEdit* edit : {ui_.Bjelszo, ui_.Bjelszo2, ui_.BjelszoR}) {
     RefuseUnstorableText(edit, std::string(players::kPasswordNotStorable), inform);
   }
-  connect(ui_.Eujnev, &QLineEdit::textChanged, this, [this] { EujnevChange(); });
-  OnMousePress(ui_.Bjelszo, [this] { BjelszoClick(); });
-  OnMousePress(ui_.Bjelszo2, [this] { BjelszoClick(); });
+  connect(ui_.Eujnev, &QLineEdit::textChanged, this, Guard([this] { EujnevChange(); }));
+  OnMousePress(ui_.Bjelszo, Guard([this] { BjelszoClick(); }));
+  OnMousePress(ui_.Bjelszo2, Guard([this] { BjelszoClick(); }));
 }
 
 void TTabla::BhozzaClick() {
@@ -122,17 +123,13 @@ void TTabla::BhozzaClick() {
 }
 
 void TTabla::BmodClick() {
-  Guarded([this] {
-    FillNameLookup();
-    EnterFormMode(ui_, FormMode::kModify);
-  });
+  FillNameLookup();
+  EnterFormMode(ui_, FormMode::kModify);
 }
 
 void TTabla::BtorolClick() {
-  Guarded([this] {
-    FillNameLookup();
-    EnterFormMode(ui_, FormMode::kDelete);
-  });
+  FillNameLookup();
+  EnterFormMode(ui_, FormMode::kDelete);
 }
 
 void TTabla::EujnevChange() {
@@ -147,65 +144,57 @@ void TTabla::MnevekClick() {
 }
 
 void TTabla::BujfelvitelClick() {
-  Guarded([this] {
-    const players::NewPlayer player{Text(ui_.Eujnev), Text(ui_.Bjelszo), Text(ui_.Bjelszo2),
-                                    ui_.SE->value(), CheckedLevel(ui_)};
-    const players::AddOutcome added =
-        players::AddPlayer(cdsjatekosok_, work_dir_, player, clock_, random_);
-    if (!added.done) {
-      Inform(added.message);
-      return;
-    }
-    ReloadPlayerList();
-    ui_.Btovabb->setEnabled(true);
-    ui_.Btovabb->setFocus();
+  const players::NewPlayer player{Text(ui_.Eujnev), Text(ui_.Bjelszo), Text(ui_.Bjelszo2),
+                                  ui_.SE->value(), CheckedLevel(ui_)};
+  const players::AddOutcome added =
+      players::AddPlayer(cdsjatekosok_, work_dir_, player, clock_, random_);
+  if (!added.done) {
     Inform(added.message);
-    ui_.Ekiv->setText(QString::fromStdString(player.name));
-    CloseForm(ui_);
-    SetEnabled({ui_.Bmod, ui_.Btorol}, true);
-  });
+    return;
+  }
+  ReloadPlayerList();
+  ui_.Btovabb->setEnabled(true);
+  ui_.Btovabb->setFocus();
+  Inform(added.message);
+  ui_.Ekiv->setText(QString::fromStdString(player.name));
+  CloseForm(ui_);
+  SetEnabled({ui_.Bmod, ui_.Btorol}, true);
 }
 
 void TTabla::dbnevekClick() {
-  Guarded([this] {
-    const std::string name = ui_.dbnevek->currentText().toStdString();
-    if (name.empty()) return;
-    const std::optional<players::PlayerRow> row = players::LocatePlayer(cdsjatekosok_, name);
-    if (!row || ui_.RBujk->isHidden()) return;  // the level is only offered in ModifyMode
-    ui_.SE->setValue(row->szin);
-    CheckLevel(ui_, row->szint);
-  });
+  const std::string name = ui_.dbnevek->currentText().toStdString();
+  if (name.empty()) return;
+  const std::optional<players::PlayerRow> row = players::LocatePlayer(cdsjatekosok_, name);
+  if (!row || ui_.RBujk->isHidden()) return;  // the level is only offered in ModifyMode
+  ui_.SE->setValue(row->szin);
+  CheckLevel(ui_, row->szint);
 }
 
 void TTabla::BmodositClick() {
-  Guarded([this] {
-    const players::PlayerChange change{ui_.dbnevek->currentText().toStdString(),
-                                       Text(ui_.BjelszoR),
-                                       Text(ui_.Bjelszo),
-                                       Text(ui_.Bjelszo2),
-                                       ui_.SE->value(),
-                                       CheckedLevel(ui_)};
-    const players::Outcome changed = players::ModifyPlayer(cdsjatekosok_, work_dir_, change);
-    Inform(changed.message);
-    if (!changed.done) return;
-    ui_.Ekiv->setText(QString::fromStdString(change.chosen_name));
-    CloseForm(ui_);
-    SetEnabled({ui_.BjelszoR, ui_.LjelszoR, ui_.Bmodosit, ui_.dbnevek}, false);
-    ui_.Btovabb->setEnabled(true);
-    ui_.Btovabb->setFocus();
-  });
+  const players::PlayerChange change{ui_.dbnevek->currentText().toStdString(),
+                                     Text(ui_.BjelszoR),
+                                     Text(ui_.Bjelszo),
+                                     Text(ui_.Bjelszo2),
+                                     ui_.SE->value(),
+                                     CheckedLevel(ui_)};
+  const players::Outcome changed = players::ModifyPlayer(cdsjatekosok_, work_dir_, change);
+  Inform(changed.message);
+  if (!changed.done) return;
+  ui_.Ekiv->setText(QString::fromStdString(change.chosen_name));
+  CloseForm(ui_);
+  SetEnabled({ui_.BjelszoR, ui_.LjelszoR, ui_.Bmodosit, ui_.dbnevek}, false);
+  ui_.Btovabb->setEnabled(true);
+  ui_.Btovabb->setFocus();
 }
 
 void TTabla::BtorlesClick() {
-  Guarded([this] {
-    const players::Outcome deleted =
-        players::DeletePlayer({cdsjatekosok_, cdsEredmenyek_, cdsUtolso_}, work_dir_,
-                              ui_.dbnevek->currentText().toStdString(), Text(ui_.Bjelszo));
-    Inform(deleted.message);
-    if (!deleted.done) return;
-    ReloadPlayerList();
-    FillNameLookup();  // DeleteMode stays on; the deleted name is no longer offered
-  });
+  const players::Outcome deleted =
+      players::DeletePlayer({cdsjatekosok_, cdsEredmenyek_, cdsUtolso_}, work_dir_,
+                            ui_.dbnevek->currentText().toStdString(), Text(ui_.Bjelszo));
+  Inform(deleted.message);
+  if (!deleted.done) return;
+  ReloadPlayerList();
+  FillNameLookup();  // DeleteMode stays on; the deleted name is no longer offered
 }
 
 // The name drop-down lists the PlayerTable's names; a name still listed stays chosen.

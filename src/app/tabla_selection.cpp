@@ -5,35 +5,33 @@
 namespace kvadrix::app {
 
 void TTabla::CBBeChange() {
-  const puzzles::GameNumberList list =
-      puzzles::ChangeLevel(cds_, ui_.CBBe->currentText().toStdString());
+  ShowGameNumbers(puzzles::ChangeLevel(cds_, ui_.CBBe->currentText().toStdString()));
+}
+
+void TTabla::ShowGameNumbers(const puzzles::GameNumberList& list) {
+  const QSignalBlocker quiet(ui_.CBjatek);
   ui_.Ldb->setText(QString::fromStdString(list.count_label));
   ui_.CBjatek->clear();
   for (const std::string& item : list.items) ui_.CBjatek->addItem(QString::fromStdString(item));
   ui_.CBjatek->setCurrentText(QString::fromStdString(list.text));
 }
 
-void TTabla::BbetoltesClick() {
+bool TTabla::BbetoltesClick() {
   ResetBoard();
-  if (ui_.CBBe->currentText().isEmpty()) {
-    ui_.Bexcel->setEnabled(false);
-    Inform(puzzles::kChooseLevel);
-    return;
-  }
   const puzzles::LoadChoice choice = puzzles::ChoosePuzzle(
       cds_, ui_.CBBe->currentText().toStdString(), ui_.CBjatek->currentText().toStdString());
-  if (choice.start) {
-    StartGameFromPuzzle();
-    return;
+  if (!choice.start) {
+    ui_.Bexcel->setEnabled(false);
+    Inform(choice.message);
+    return false;
   }
-  ui_.Bexcel->setEnabled(false);
-  Inform(choice.message);
+  StartGameFromPuzzle();
+  return true;
 }
 
 void TTabla::CBjatekKeyPress(QChar key) {
-  if (key != QChar(13)) return;
-  Guarded([this] { BbetoltesClick(); });
-  ui_.digit_buttons[1]->setFocus();
+  // A refused load, or its error, ends the handler where it stands.
+  if (key == QChar(13) && BbetoltesClick()) ui_.digit_buttons[1]->setFocus();
 }
 
 namespace {

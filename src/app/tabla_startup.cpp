@@ -3,78 +3,69 @@
 #include <QEvent>
 #include <filesystem>
 
+#include "app/core_text.h"
 #include "app/tabla.h"
 #include "common/error.h"
 #include "players/player_list.h"
 #include "players/player_tables.h"
 #include "puzzles/levels.h"
+#include "puzzles/puzzle_selection.h"
+#include "puzzles/puzzle_table.h"
 
 namespace kvadrix::app {
 namespace {
 
 constexpr int kWindowWidth = 805;
-constexpr int kWindowHeight = 731;
+constexpr int kWindowHeight = 731;  // also the smallest the window may be made
+constexpr int kTallScreenExtra = 20;
 constexpr int kTallScreen = 768;
 constexpr int kSmallScreenWidth = 1024;
-constexpr char kPuzzleFile[] = "sudoku.xml";
-constexpr char kMissingPuzzleFile[] =
-    "Hiányzik a sudoku.xml file, ezért nem léphet be a programba!";
 
 }  // namespace
 
 void TTabla::FormCreate() {
   const QSize screen = screen_size_();
-  const int height = screen.height() > kTallScreen ? kWindowHeight + 20 : kWindowHeight;
+  const int height =
+      screen.height() > kTallScreen ? kWindowHeight + kTallScreenExtra : kWindowHeight;
+  setMinimumSize(kWindowWidth, kWindowHeight);
   resize(kWindowWidth, height);
-  setMinimumSize(kWindowWidth, height);
   move((screen.width() - kWindowWidth) / 2, (screen.height() - height) / 2);
 
   current_player_name_.clear();
   current_player_key_ = 0;
-  solved_flag_ = false;
   player_count_ = 0;
   startup_failed_ = false;
 
-  if (!std::filesystem::exists(FilePath(kPuzzleFile))) {
-    Inform(kMissingPuzzleFile);
+  if (!std::filesystem::exists(FilePath(puzzles::kPuzzleFile))) {
+    Inform(puzzles::kMissingPuzzleFile);
     startup_failed_ = true;
     return;
   }
-  // A table file that cannot be read ends the start-up here; the window still opens.
-  Guarded([this] {
-    cds_.LoadFromFile(FilePath(kPuzzleFile));
-    players::LoadOrCreate(cdsEredmenyek_, FilePath(players::kResultFile));
-    players::LoadOrCreate(cdsUtolso_, FilePath(players::kLastGameFile));
-    ui_.Bexcel->setEnabled(false);
-    board::ResetBoard(game_);  // the labels already show their first captions
-    game_.selected_digit = 1;
-    cdsOsszes_.CreateDataSet();
-    PrepareFirstLevel();
-    if (std::filesystem::exists(FilePath(players::kPlayerFile))) {
-      ReloadPlayerList();
-      if (player_count_ != 0) ui_.Ekiv->setText(ui_.Mnevek->item(0)->text());
-    } else {
-      cdsjatekosok_.CreateDataSet();
-      ui_.Bmod->setEnabled(false);
-      ui_.Btorol->setEnabled(false);
-      ui_.Btovabb->setEnabled(false);
-    }
-  });
+  // A table file that cannot be read ends the start-up with its message; the window still opens.
+  cds_.LoadFromFile(FilePath(puzzles::kPuzzleFile));
+  players::LoadOrCreate(cdsEredmenyek_, FilePath(players::kResultFile));
+  players::LoadOrCreate(cdsUtolso_, FilePath(players::kLastGameFile));
+  ui_.Bexcel->setEnabled(false);
+  board::ResetBoard(game_);  // the labels already show their first captions
+  game_.selected_digit = 1;
+  cdsOsszes_.CreateDataSet();
+  PrepareFirstLevel();
+  if (std::filesystem::exists(FilePath(players::kPlayerFile))) {
+    ReloadPlayerList();
+    if (player_count_ != 0) ui_.Ekiv->setText(ui_.Mnevek->item(0)->text());
+  } else {
+    cdsjatekosok_.CreateDataSet();
+    ui_.Bmod->setEnabled(false);
+    ui_.Btorol->setEnabled(false);
+    ui_.Btovabb->setEnabled(false);
+  }
 }
 
 // The puzzle selectors start on the first level, without running the level box's handler.
 void TTabla::PrepareFirstLevel() {
   const QSignalBlocker block_level(ui_.CBBe);
-  const QSignalBlocker block_number(ui_.CBjatek);
-  cds_.SetFiltered(true);
-  cds_.SetFilter(puzzles::LevelFilter('E'));
-  const int count = cds_.RecordCount();
-  ui_.Ldb->setText(QStringLiteral("(%1)").arg(count));
-  for (int number = 1; number <= count; ++number) ui_.CBjatek->addItem(QString::number(number));
-  ui_.CBjatek->setCurrentText(QStringLiteral("1"));
-  ui_.CBBe->setCurrentText(QStringLiteral("Könnyű"));
-  cds_.SetFiltered(false);
-  cds_.SetFilter("");
+  ShowGameNumbers(puzzles::PrepareFirstLevel(cds_));
+  ui_.CBBe->setCurrentText(FromCore(puzzles::kLevels.front().name));
 }
 
 void TTabla::FormActivate() {
@@ -84,7 +75,7 @@ void TTabla::FormActivate() {
   }
   const QSize screen = screen_size_();
   if (screen.width() <= kSmallScreenWidth && screen.height() <= kTallScreen) move(x(), 0);
-  if (ui_.TB->currentIndex() != 0) return;
+  if (ui_.TB->currentIndex() != kNamesPage) return;
   HideBoard();
   if (cdsjatekosok_.Active()) {
     (cdsjatekosok_.RecordCount() >= 1 ? ui_.Btovabb : ui_.Bhozza)->setFocus();
@@ -93,7 +84,9 @@ void TTabla::FormActivate() {
 
 void TTabla::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+    Guarded([this] { FormActivate(); });
+  }
 }
 
 void TTabla::ReloadPlayerList() {

@@ -10,9 +10,6 @@
 namespace kvadrix::app {
 namespace {
 
-constexpr int kNamesPage = 0;
-constexpr int kPlayPage = 1;
-constexpr int kSummaryPage = 2;
 constexpr int kFirstPlayerColumn = 2;
 constexpr char kNoPlayerYet[] = "Nincs még kiválasztva egyetlen név se, így nem léphetsz tovább!";
 
@@ -20,43 +17,39 @@ constexpr char kNoPlayerYet[] = "Nincs még kiválasztva egyetlen név se, így 
 
 // Runs for the user's page changes only; the program changes pages with the signals blocked.
 void TTabla::TBClick(int page) {
-  Guarded([this, page] {
-    ui_.sb_text->setText(QStringLiteral("Játékos neve: ") + ui_.Ekiv->text());
-    if (page == kNamesPage) {
-      HideBoard();
-    } else if (page == kPlayPage) {
-      if (current_player_name_.empty()) {
-        {
-          const QSignalBlocker program_change(ui_.TB);
-          ui_.TB->setCurrentIndex(kNamesPage);
-        }
-        Inform(kNoPlayerYet);
-        return;
+  ShowPlayerInStatusBar();
+  if (page == kNamesPage) {
+    HideBoard();
+  } else if (page == kPlayPage) {
+    if (current_player_name_.empty()) {
+      {
+        const QSignalBlocker program_change(ui_.TB);
+        ui_.TB->setCurrentIndex(kNamesPage);
       }
-      game_.selected_digit = 1;
-      ui_.digit_buttons[1]->setFocus();
-      ShowBoard();
-    } else if (page == kSummaryPage) {
-      HideBoard();
-      const players::SummaryBuild built =
-          players::BuildSummary(cdsOsszes_, cdsjatekosok_, cds_, cdsEredmenyek_);
-      if (!built.message.empty()) {
-        Inform(built.message);
-        return;
-      }
-      const int player_count = int(built.player_names.size());
-      for (int k = 0; k < players::kSummaryPlayerColumns; ++k) {
-        const int column = kFirstPlayerColumn + k;
-        // A column of a deleted player goes away rather than keep a stale title.
-        ui_.Racs->setColumnHidden(column, k >= player_count);
-        if (k < player_count) {
-          summary_model_->SetTitle(column, QString::fromStdString(built.player_names[k]) +
-                                               QString::fromUtf8(players::kBestColumnSuffix));
-        }
-      }
-      summary_model_->Refresh();
+      Inform(kNoPlayerYet);
+      return;
     }
-  });
+    EnterPlayPage();
+  } else if (page == kSummaryPage) {
+    HideBoard();
+    const players::SummaryBuild built =
+        players::BuildSummary(cdsOsszes_, cdsjatekosok_, cds_, cdsEredmenyek_);
+    if (!built.message.empty()) {
+      Inform(built.message);
+      return;
+    }
+    const int player_count = int(built.player_names.size());
+    for (int k = 0; k < players::kSummaryPlayerColumns; ++k) {
+      const int column = kFirstPlayerColumn + k;
+      // A column of a deleted player goes away rather than keep a stale title.
+      ui_.Racs->setColumnHidden(column, k >= player_count);
+      if (k < player_count) {
+        summary_model_->SetTitle(column, QString::fromStdString(built.player_names[k]) +
+                                             QString::fromUtf8(players::kBestSuffix));
+      }
+    }
+    summary_model_->Refresh();
+  }
 }
 
 }  // namespace kvadrix::app

@@ -18,6 +18,7 @@ void InstallFontSubstitution() {
 }
 
 void SetTextColour(QWidget* widget, const QColor& colour) {
+  if (widget->palette().color(QPalette::WindowText) == colour) return;  // repaints are frequent
   QPalette palette = widget->palette();
   palette.setColor(QPalette::WindowText, colour);
   palette.setColor(QPalette::Text, colour);

@@ -29,9 +29,7 @@ QLineEdit* MakePasswordEdit(QWidget* parent, const char* name, const QRect& geom
                             int max_length) {
   auto* edit = Named(new QLineEdit(parent), name, geometry);
   edit->setEchoMode(QLineEdit::Password);
-  edit->setMaxLength(max_length);
-  // Qt would show its own bullet; the game shows "*".
-  edit->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
+  edit->setMaxLength(max_length);  // shown as "*" by the names page's style sheet
   return edit;
 }
 

@@ -55,7 +55,8 @@ inline QRadioButton* MakeRadio(QWidget* parent, const char* name, const QString&
   return button;
 }
 
-// A masked edit: shows "*" for every character, keeps at most `max_length`.
+// A masked edit keeping at most `max_length` characters; the "*" it shows comes from the style
+// sheet of the page it is made on.
 QLineEdit* MakePasswordEdit(QWidget* parent, const char* name, const QRect& geometry,
                             int max_length);
 

@@ -11,6 +11,8 @@
 
 namespace kvadrix::players {
 
+// "Anna legjobbja:": the title of a player's best times, on the play page and the summary.
+inline constexpr std::string_view kBestSuffix = " legjobbja:";
 inline constexpr std::string_view kNoTime = "n.a.";
 inline constexpr std::string_view kNoRecordHolder = "-------:";
 

@@ -6,16 +6,16 @@
 #include <string_view>
 #include <vector>
 
+#include "players/best_results.h"
 #include "tables/table_store.h"
 
 namespace kvadrix::players {
 
 inline constexpr std::string_view kPlayerTableClosed = "Baj van!";
-inline constexpr std::string_view kBestColumnSuffix = " legjobbja:";
 
 struct SummaryBuild {
   std::string message;                    // non-empty: show it; the summary stays empty
-  std::vector<std::string> player_names;  // column k+1 is titled name + " legjobbja:" and shown
+  std::vector<std::string> player_names;  // column k+1 is titled name + kBestSuffix and shown
 };
 
 // BuildSummary. The results are read in one pass, so the cost does not grow with players times

@@ -149,8 +149,21 @@ class ControlsTest : public QObject {
     auto* magyar = w_->Find<QAction>("magyar1");
     auto* english = w_->Find<QAction>("english1");
     QVERIFY(magyar->isChecked());
+    magyar->trigger();  // the one language cannot be switched off
+    QVERIFY(magyar->isChecked());
     QVERIFY(!english->isEnabled());
     QCOMPARE(w_->Find<QAction>("Valami1")->text(), QStringLiteral("Info"));
+  }
+
+  void InfoWindowIsMadeHiddenAtStartAndReused() {
+    const QList<kvadrix::info::TFInfo*> made = w_->window->findChildren<kvadrix::info::TFInfo*>();
+    QCOMPARE(made.size(), 1);
+    QVERIFY(made[0]->isHidden());
+    for (int shown = 0; shown < 2; ++shown) {
+      QTimer::singleShot(0, made[0], [&] { made[0]->close(); });
+      w_->Find<QAction>("Valami1")->trigger();
+    }
+    QCOMPARE(w_->window->findChildren<kvadrix::info::TFInfo*>(), made);
   }
 
   void InfoLinksOpenTheirPages() {

@@ -167,6 +167,13 @@ class GameStartTest : public QObject {
     QCOMPARE(Text("Ldb"), QStringLiteral("(0)"));
     ExpectMessage("Hiba történt, kérem válasszon ki egy másik játékot!");
     QVERIFY(!w_->Find<QPushButton>("Bexcel")->isEnabled());
+
+    // The level leaves the number box empty; loading then finds no puzzle.
+    level->setCurrentText(QStringLiteral("Közepes"));
+    level->setCurrentText(QStringLiteral("Nehéz"));
+    QVERIFY(number->currentText().isEmpty());
+    QTest::mouseClick(w_->Find<QPushButton>("Bbetoltes"), Qt::LeftButton);
+    ExpectMessage("Hiba történt, kérem válasszon ki egy másik játékot!");
   }
 
   void EnterInTheNumberBoxLoads() {
@@ -182,6 +189,17 @@ class GameStartTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), w_->Find<QPushButton>("B1"));
     QTest::keyClick(number->lineEdit(), Qt::Key_3);  // other keys are the box's own
     QCOMPARE(number->currentText(), QStringLiteral("23"));
+
+    // A refused load ends the handler: the focus stays in the box.
+    auto* b1 = w_->Find<QPushButton>("B1");
+    number->lineEdit()->setFocus();
+    QTest::keyClick(number->lineEdit(), Qt::Key_Return);
+    ExpectMessage("Hiba történt, kérem válasszon ki egy másik játékot!");
+    QVERIFY(QApplication::focusWidget() != b1);
+    number->setCurrentText(QStringLiteral("x"));
+    QTest::keyClick(number->lineEdit(), Qt::Key_Return);
+    ExpectMessage("\"x\" nem érvényes szám.");
+    QVERIFY(QApplication::focusWidget() != b1);
   }
 
   void NextPuzzleAcrossLevelsAndAtTheEnd() {

@@ -111,7 +111,7 @@ class StartupTest : public QObject {
     folder.WritePuzzles(SmallLibrary());
     WindowUnderTest tall(folder, QSize(1280, 1024));
     QCOMPARE(tall.window->size(), QSize(805, 751));
-    QCOMPARE(tall.window->minimumSize(), QSize(805, 751));
+    QCOMPARE(tall.window->minimumSize(), QSize(805, 731));  // the taller start is not a floor
     QCOMPARE(tall.window->pos(), QPoint((1280 - 805) / 2, (1024 - 751) / 2));
     tall.window->FormActivate();
     QCOMPARE(tall.window->pos().y(), (1024 - 751) / 2);
