@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "puzzles/puzzle_table.h"
 #include "tables/table_store.h"
 
 namespace kvadrix::testing {
@@ -26,8 +27,7 @@ inline void AddLevel(std::vector<PuzzleRecord>& records, char code, int digit, i
 // Rows go in the order given, so the ID order of the view is the table's doing.
 inline tables::TableStore PuzzleTable(const std::filesystem::path& file,
                                       const std::vector<PuzzleRecord>& records) {
-  tables::TableStore writer({tables::IntegerField("ID"), tables::StringField("Nehezseg", 1),
-                             tables::IntegerField("Sorszam"), tables::StringField("Mezok", 243)});
+  tables::TableStore writer(puzzles::PuzzleFields());
   writer.CreateDataSet();
   for (const PuzzleRecord& record : records) {
     writer.Append();

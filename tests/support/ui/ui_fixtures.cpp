@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "players/player_tables.h"
+#include "puzzles/puzzle_table.h"
 #include "tables/table_store.h"
 
 namespace kvadrix::test {
@@ -43,8 +44,7 @@ std::string PlayFolder::ReadText(const std::string& name) const {
 }
 
 void PlayFolder::WritePuzzles(const std::vector<PuzzleRecord>& records) const {
-  tables::TableStore store({tables::IntegerField("ID"), tables::StringField("Nehezseg", 1),
-                            tables::IntegerField("Sorszam"), tables::StringField("Mezok", 243)});
+  tables::TableStore store(puzzles::PuzzleFields());
   store.CreateDataSet();
   for (const PuzzleRecord& record : records) {
     store.Append();
