@@ -15,6 +15,7 @@ void TTabla::ConnectGameHandlers() {
           [this] { Guarded([this] { CBBeChange(); }); });
   connect(ui_.Bbetoltes, &QPushButton::clicked, this,
           [this] { Guarded([this] { BbetoltesClick(); }); });
+  connect(ui_.Bexcel, &QPushButton::clicked, this, [this] { Guarded([this] { Bexcel2Click(); }); });
   // Enter in the game number box loads; the box keeps every other key.
   ui_.CBjatek->lineEdit()->setObjectName(QStringLiteral("CBjatekEdit"));
   ui_.CBjatek->lineEdit()->installEventFilter(this);
