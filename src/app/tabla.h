@@ -79,6 +79,14 @@ class TTabla : public QMainWindow, private solver::CandidateView {
   void ReloadCurrentPuzzle();
   void ShowBestResults();
 
+  // Where "Excel-be" writes its workbooks and how the desktop opens one (true when it could);
+  // unset parts are the user's temporary folder and the desktop's program for .xlsx files.
+  struct ExportTarget {
+    std::filesystem::path folder;
+    std::function<bool(const std::filesystem::path&)> open;
+  };
+  void SetExportTarget(ExportTarget target) { export_target_ = std::move(target); }
+
  protected:
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;  // runs FormClose
@@ -130,6 +138,7 @@ class TTabla : public QMainWindow, private solver::CandidateView {
   void CBjatekKeyPress(QChar key);
   void StartFoundPuzzle(const puzzles::NextPuzzle& found);
   void ShowGameNumbers(const puzzles::GameNumberList& list);  // Ldb and CBjatek
+  void Bexcel2Click();                                        // tabla_export.cpp
 
   // Players, entering play, the last game and the tabs (tabla_players.cpp, tabla_play_entry.cpp,
   // tabla_tabs.cpp).
@@ -179,6 +188,7 @@ class TTabla : public QMainWindow, private solver::CandidateView {
   TablaControls ui_;
   SummaryModel* summary_model_ = nullptr;
   info::TFInfo* info_ = nullptr;
+  ExportTarget export_target_;
 
   // Game state.
   board::GameState game_;

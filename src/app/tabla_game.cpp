@@ -14,6 +14,7 @@ void TTabla::ConnectGameHandlers() {
   connect(ui_.T1, &QTimer::timeout, this, Guard([this] { T1Timer(); }));
   connect(ui_.CBBe, &QComboBox::currentTextChanged, this, Guard([this] { CBBeChange(); }));
   connect(ui_.Bbetoltes, &QPushButton::clicked, this, Guard([this] { BbetoltesClick(); }));
+  connect(ui_.Bexcel, &QPushButton::clicked, this, Guard([this] { Bexcel2Click(); }));
   // Enter in the game number box loads; the box keeps every other key.
   ui_.CBjatek->lineEdit()->setObjectName(QStringLiteral("CBjatekEdit"));
   ui_.CBjatek->lineEdit()->installEventFilter(this);

@@ -4,7 +4,6 @@
 
 #include "app/cell_label.h"
 #include "app/ui_look.h"
-#include "info/technique_pages.h"
 
 namespace kvadrix::info {
 namespace {
@@ -24,10 +23,11 @@ ClickableLabel* InfoLabel(QWidget* parent, const char* name, const QString& capt
 
 }  // namespace
 
-TFInfo::TFInfo(QWidget* parent, UrlOpener opener)
+TFInfo::TFInfo(QWidget* parent, UrlOpener opener, TechniqueSite site)
     : QDialog(parent),
       opener_(opener ? std::move(opener)
-                     : UrlOpener([](const QUrl& url) { QDesktopServices::openUrl(url); })) {
+                     : UrlOpener([](const QUrl& url) { QDesktopServices::openUrl(url); })),
+      site_(std::move(site)) {
   setObjectName(QStringLiteral("FInfo"));
   setWindowTitle(QStringLiteral("Info"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -40,7 +40,9 @@ TFInfo::TFInfo(QWidget* parent, UrlOpener opener)
   setPalette(palette);
   setAutoFillBackground(true);
 
-  InfoLabel(this, "LCim", QStringLiteral("Kvadrix"), 14, 24, 48)->setFont(app::UiFont(48, true));
+  ClickableLabel* title = InfoLabel(this, "LCim", QStringLiteral("Kvadrix"), 14, 24, 48);
+  title->setFont(app::UiFont(48, true));
+  title->adjustSize();  // bold is wider: sized again, or the name is clipped
   InfoLabel(this, "LLeiras1",
             QStringLiteral("Sudoku játék öt játékosnak, szintezett feladványokkal."), 14, 104);
   InfoLabel(this, "LLeiras2",
@@ -74,8 +76,7 @@ TFInfo::TFInfo(QWidget* parent, UrlOpener opener)
     ClickableLabel* label = InfoLabel(this, link.name, link.caption, link.left, link.top);
     label->setCursor(Qt::PointingHandCursor);
     const TechniquePage page = link.page;
-    connect(label, &ClickableLabel::clicked, this,
-            [this, page] { opener_(TechniquePageUrl(page)); });
+    connect(label, &ClickableLabel::clicked, this, [this, page] { opener_(site_.PageUrl(page)); });
   }
   if (auto* overview = findChild<QLabel*>(QStringLiteral("Label1"))) {
     QFont font = overview->font();

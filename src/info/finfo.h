@@ -4,6 +4,8 @@
 #include <QUrl>
 #include <functional>
 
+#include "info/technique_pages.h"
+
 namespace kvadrix::info {
 
 class TFInfo : public QDialog {
@@ -12,10 +14,13 @@ class TFInfo : public QDialog {
   // Opens an address in the user's browser without blocking; tests pass their own.
   using UrlOpener = std::function<void(const QUrl&)>;
 
-  explicit TFInfo(QWidget* parent = nullptr, UrlOpener opener = {});
+  // The links go to `site`: by default the one the build was configured with.
+  explicit TFInfo(QWidget* parent = nullptr, UrlOpener opener = {},
+                  TechniqueSite site = TechniqueSite::Configured());
 
  private:
   UrlOpener opener_;
+  TechniqueSite site_;
 };
 
 }  // namespace kvadrix::info

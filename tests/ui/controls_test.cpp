@@ -168,7 +168,8 @@ class ControlsTest : public QObject {
 
   void InfoLinksOpenTheirPages() {
     QList<QUrl> opened;
-    kvadrix::info::TFInfo info(nullptr, [&](const QUrl& url) { opened << url; });
+    kvadrix::info::TFInfo info(nullptr, [&](const QUrl& url) { opened << url; },
+                               {QStringLiteral("www.kvadrix.hu"), QString()});
     QCOMPARE(info.windowTitle(), QStringLiteral("Info"));
     QCOMPARE(info.size(), QSize(766, 623));
     for (const char* name : {"Label10", "Label9", "Label11", "Label12", "Label1", "Lverzio"}) {
