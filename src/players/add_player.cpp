@@ -56,9 +56,7 @@ AddOutcome AddPlayer(tables::TableStore& players, const std::filesystem::path& f
   if (auto refusal = CheckPassword(player.password)) return Refused(*refusal);
   players.SetFiltered(false);
   if (players.RecordCount() > 0) {
-    players.SetFilter("NEV=" + tables::QuoteFilterString(player.name));
-    players.SetFiltered(true);
-    const bool taken = players.RecordCount() > 0;
+    const bool taken = FilterToExactName(players, "NEV=", player.name);
     players.SetFiltered(false);
     if (taken) return Refused(std::string(kNameTaken));
   }

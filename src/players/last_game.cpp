@@ -10,9 +10,7 @@ namespace kvadrix::players {
 
 PlayerForPlay FindPlayerForPlay(tables::TableStore& players, std::string_view name) {
   PlayerForPlay found;
-  players.SetFilter("NEV =" + tables::QuoteFilterString(name));
-  players.SetFiltered(true);
-  if (players.RecordCount() > 0) {
+  if (FilterToExactName(players, "NEV =", name)) {
     found.key = players.FieldByName("KOD").AsInteger();
     const int32_t szint = players.FieldByName("SZINT").AsInteger();
     if (szint >= 1 && szint <= 3) found.szint = szint;

@@ -48,4 +48,14 @@ std::string KeyFilter(std::string_view field, int64_t key) {
   return std::string(field) + "=" + std::to_string(key);
 }
 
+bool FilterToExactName(TableStore& players, std::string_view lookup, std::string_view name) {
+  players.SetFilter(std::string(lookup) + tables::QuoteFilterString(name));
+  players.SetFiltered(true);
+  const tables::FieldRef nev = players.FieldByName("NEV");
+  for (; !players.Eof(); players.Next()) {
+    if (nev.AsString() == name) return true;
+  }
+  return false;
+}
+
 }  // namespace kvadrix::players

@@ -31,4 +31,10 @@ void LoadOrCreate(tables::TableStore& store, const std::filesystem::path& file);
 // "NEVKOD=" + key and the like: an Integer field compared with a number.
 std::string KeyFilter(std::string_view field, int64_t key);
 
+// Filters the player table with lookup ("NEV=" or "NEV =") and the quoted name, and puts the
+// cursor on the record whose name is exactly that name; false when none is. A quoted name that
+// ends in "*" is a prefix in the filter grammar, so the filter alone would also keep "Kiss" for
+// "Ki*". Filtered stays on.
+bool FilterToExactName(tables::TableStore& players, std::string_view lookup, std::string_view name);
+
 }  // namespace kvadrix::players
