@@ -57,4 +57,8 @@ out=$(XDG_DATA_HOME="$scratch/xdg" "$scratch/games/kvadrix")
 mv "$prefix" "$scratch/moved"
 out=$(KVADRIX_HOME="$scratch/third" "$scratch/moved/bin/kvadrix")
 [ "$out" = "$scratch/third 0" ] || fail "moved prefix ran as '$out'"
+# Without its library the launcher stops, and leaves no half copy behind.
+rm "$scratch/moved/share/kvadrix/sudoku.xml"
+! KVADRIX_HOME="$scratch/fourth" "$scratch/moved/bin/kvadrix" 2>/dev/null || fail "started without library"
+[ -z "$(ls -A "$scratch/fourth")" ] || fail "left behind: $(ls -A "$scratch/fourth")"
 echo "launcher: layout and play folder as expected"
