@@ -1,24 +1,85 @@
 #include "tables/file_io.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <utility>
 
 #include "common/error.h"
+#include "tables/file_writer.h"
 
 namespace kvadrix::tables {
 namespace {
 
+[[noreturn]] void ThrowSystemError(int error_number) { throw Error(SystemErrorText(error_number)); }
+
+std::filesystem::path FolderOf(const std::filesystem::path& file) {
+  return file.has_parent_path() ? file.parent_path() : ".";
+}
+
+// ".jatekosok.xml.<process id>.<count>.tmp": hidden, and never taken for a table file.
+std::filesystem::path TemporaryName(const std::filesystem::path& file) {
+  static std::atomic<unsigned> counter{0};
+  return FolderOf(file) / (std::string(".") + file.filename().string() + std::string(".") +
+                           std::to_string(::getpid()) + "." + std::to_string(counter++) + ".tmp");
+}
+
+bool ParseDecimal(std::string_view text, long long& value) {
+  if (text.empty()) return false;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc() && end == text.data() + text.size() && value >= 0;
+}
+
+// The process that wrote a temporary name of the file, or -1 for any other name.
+pid_t TemporaryOwner(std::string_view name, std::string_view file_name) {
+  const std::string prefix = std::string(".") + std::string(file_name) + ".";
+  constexpr std::string_view kSuffix = ".tmp";
+  if (name.size() <= prefix.size() + kSuffix.size() || !name.starts_with(prefix) ||
+      !name.ends_with(kSuffix)) {
+    return -1;
+  }
+  name = name.substr(prefix.size(), name.size() - prefix.size() - kSuffix.size());
+  const size_t dot = name.find('.');
+  long long pid, count;
+  if (dot == std::string_view::npos || !ParseDecimal(name.substr(0, dot), pid) ||
+      !ParseDecimal(name.substr(dot + 1), count) || pid == 0 || pid > INT32_MAX) {
+    return -1;
+  }
+  return static_cast<pid_t>(pid);
+}
+
+// A save killed half way leaves its temporary file behind. Saves of one process run one at a
+// time, so one of this process is stale too; one of another running process is its own affair.
+void RemoveStaleTemporaries(const std::filesystem::path& file, FileWriter& writer) {
+  std::error_code error;
+  const std::string file_name = file.filename().string();
+  for (std::filesystem::directory_iterator entry(FolderOf(file), error), end;
+       !error && entry != end; entry.increment(error)) {
+    const pid_t owner = TemporaryOwner(entry->path().filename().string(), file_name);
+    if (owner < 0) continue;
+    if (owner == ::getpid() || (::kill(owner, 0) != 0 && errno == ESRCH)) {
+      writer.Unlink(entry->path());  // failing here only leaves the litter in place
+    }
+  }
+}
+
+// Closed by the writer that opened it; reading needs none.
 class FileDescriptor {
  public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
+  explicit FileDescriptor(int fd, FileWriter* writer = nullptr) : writer_(writer), fd_(fd) {}
   ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
+    if (fd_ < 0) return;
+    if (writer_ != nullptr) {
+      writer_->Close(fd_);
+    } else {
+      ::close(fd_);
+    }
   }
   FileDescriptor(const FileDescriptor&) = delete;
   FileDescriptor& operator=(const FileDescriptor&) = delete;
@@ -26,33 +87,25 @@ class FileDescriptor {
   int Release() { return std::exchange(fd_, -1); }
 
  private:
+  FileWriter* writer_;
   int fd_;
 };
 
-[[noreturn]] void ThrowSystemError(int error_number) { throw Error(SystemErrorText(error_number)); }
-
-std::filesystem::path TemporaryName(const std::filesystem::path& file) {
-  static std::atomic<unsigned> counter{0};
-  const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
-  return folder / (std::string(".") + file.filename().string() + std::string(".") +
-                   std::to_string(::getpid()) + "." + std::to_string(counter++) + ".tmp");
-}
-
-void WriteAll(int fd, std::string_view bytes) {
+void WriteAll(FileWriter& writer, int fd, std::string_view bytes) {
   while (!bytes.empty()) {
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    const ssize_t written = writer.Write(fd, bytes.data(), bytes.size());
     if (written < 0) {
       if (errno == EINTR) continue;
       ThrowSystemError(errno);
     }
+    if (written == 0) ThrowSystemError(ENOSPC);  // no progress: nothing more fits
     bytes.remove_prefix(static_cast<size_t>(written));
   }
 }
 
 // The rename is only durable once the folder itself is on disk; failing here loses nothing.
 void SyncFolder(const std::filesystem::path& file) {
-  const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const int fd = ::open(FolderOf(file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
   ::fsync(fd);
   ::close(fd);
@@ -135,22 +188,24 @@ void ReplaceFileAtomically(const std::filesystem::path& link_or_file, std::strin
   struct stat old_info;
   const bool replacing = ::stat(file.c_str(), &old_info) == 0;
   if (replacing && S_ISDIR(old_info.st_mode)) ThrowSystemError(EISDIR);
+  FileWriter& writer = CurrentFileWriter();
+  RemoveStaleTemporaries(file, writer);
   const std::filesystem::path temporary = TemporaryName(file);
   const mode_t create_mode = owner_only ? 0600 : 0666;
-  FileDescriptor fd(
-      ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, create_mode));
+  FileDescriptor fd(writer.Open(temporary, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, create_mode),
+                    &writer);
   if (fd.get() < 0) ThrowSystemError(errno);
   try {
     if (owner_only || replacing) {
       const mode_t mode = owner_only ? 0600 : (old_info.st_mode & 07777);
-      if (::fchmod(fd.get(), mode) != 0) ThrowSystemError(errno);
+      if (writer.ChangeMode(fd.get(), mode) != 0) ThrowSystemError(errno);
     }
-    WriteAll(fd.get(), bytes);
-    if (::fsync(fd.get()) != 0) ThrowSystemError(errno);
-    if (::close(fd.Release()) != 0) ThrowSystemError(errno);
-    if (::rename(temporary.c_str(), file.c_str()) != 0) ThrowSystemError(errno);
+    WriteAll(writer, fd.get(), bytes);
+    if (writer.Sync(fd.get()) != 0) ThrowSystemError(errno);
+    if (writer.Close(fd.Release()) != 0) ThrowSystemError(errno);
+    if (writer.Rename(temporary, file) != 0) ThrowSystemError(errno);
   } catch (...) {
-    ::unlink(temporary.c_str());
+    writer.Unlink(temporary);
     throw;
   }
   SyncFolder(file);

@@ -23,10 +23,12 @@ struct FileBytes {
 // Returns false and fills failure when the file cannot be read.
 bool ReadWholeFile(const std::filesystem::path& file, FileBytes& bytes, ReadFailure& failure);
 
-// Writes a temporary file in the same folder, flushes it to disk and renames it over the file.
-// A new file gets the umask permissions (owner_only: 0600); a replaced file keeps its own
-// (owner_only: 0600). Throws kvadrix::Error with the reason (without the file name); the old
-// file is then left as it was.
+// Writes a temporary file in the same folder (".<name>.<process id>.<count>.tmp"), flushes it to
+// disk and renames it over the file, all through CurrentFileWriter(). Temporary files of the same
+// file that a killed save left behind (of a process no longer running, or of this one) are
+// removed first. A new file gets the umask permissions (owner_only: 0600); a replaced file keeps
+// its own (owner_only: 0600). Throws kvadrix::Error with the reason (without the file name); the
+// old file is then left as it was and the temporary file is gone.
 void ReplaceFileAtomically(const std::filesystem::path& file, std::string_view bytes,
                            bool owner_only);
 

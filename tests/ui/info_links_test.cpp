@@ -49,12 +49,12 @@ class InfoLinksTest : public QObject {
                                                              : url.scheme() == "http",
                qPrintable(url.toString()));
     }
-    // Installed, they lie beside the program: bin/kvadrix and share/kvadrix/help.
+    // Installed, they lie beside the program: libexec/kvadrix/kvadrix and share/kvadrix/help.
     QTemporaryDir prefix;
     QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("share/kvadrix/help")));
     QFile(prefix.filePath(QStringLiteral("share/kvadrix/help/techniques-overview.html")))
         .open(QIODevice::WriteOnly);
-    QCOMPARE(kvadrix::info::HelpDir(prefix.filePath(QStringLiteral("bin"))),
+    QCOMPARE(kvadrix::info::HelpDir(prefix.filePath(QStringLiteral("libexec/kvadrix"))),
              prefix.filePath(QStringLiteral("share/kvadrix/help")));
     QCOMPARE(kvadrix::info::HelpDir(prefix.path()), kHelpDir);
   }
