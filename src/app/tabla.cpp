@@ -42,6 +42,7 @@ TTabla::TTabla(Dialogs& dialogs, const Clock& clock, RandomSource& random,
   ConnectAidHandlers();
   ConnectGameHandlers();
   ConnectPlayerHandlers();
+  ConnectMoveHandlers();
   Guarded([this] { FormCreate(); });
   info_ = new info::TFInfo(this);  // hidden until "Info" shows it, then reused
 }

@@ -14,6 +14,7 @@
 #include "puzzles/puzzle_selection.h"
 #include "solver/aid_switches.h"
 #include "solver/candidate_view.h"
+#include "solver/moves.h"
 #include "tables/table_store.h"
 
 namespace kvadrix::app {
@@ -25,7 +26,7 @@ class TFInfo;
 }  // namespace kvadrix::info
 namespace kvadrix::app {
 
-class TTabla : public QMainWindow, private solver::CandidateView {
+class TTabla : public QMainWindow, private solver::CandidateView, private solver::MoveHost {
   Q_OBJECT
 
  public:
@@ -64,6 +65,7 @@ class TTabla : public QMainWindow, private solver::CandidateView {
   // The labels of a cell, or of all cells and the remaining count, from the game state.
   void PaintCell(int row, int col);
   void PaintBoard();
+  void PaintGame();  // the board, the count and "Vissza"
 
   // Start-up and the player list.
   void FormActivate();
@@ -162,6 +164,15 @@ class TTabla : public QMainWindow, private solver::CandidateView {
   void EnterPlayPage();
   void ShowPlayerInStatusBar();
 
+  // Moves (tabla_moves.cpp).
+  void ConnectMoveHandlers();
+  void LClick(int row, int col);  // L11Click..L99Click
+  void BundoClick();
+  void Bcsak1Click();
+  void BteljesClick();
+  solver::MoveSwitches Switches() const override;
+  void CheckCompletion() override;
+
   // The candidate labels follow the core's CandidateGrid.
   void ShowCandidates(int row, int col, std::string_view text) override;
 
@@ -175,7 +186,7 @@ class TTabla : public QMainWindow, private solver::CandidateView {
   std::function<void()> Guard(std::function<void()> handler) {
     return [this, handler = std::move(handler)] { Guarded(handler); };
   }
-  void Inform(std::string_view text);
+  void Inform(std::string_view text) override;
 
   std::filesystem::path FilePath(std::string_view name) const { return work_dir_ / name; }
 

@@ -26,14 +26,17 @@ void UndoLog::Append(const UndoEntry& entry) {
   slots_[move_count_++] = entry;
 }
 
-void UndoLog::DropNewest() {
-  if (move_count_ == 0) return;
-  slots_[--move_count_] = UndoEntry();
+UndoEntry UndoLog::DropNewest() {
+  if (move_count_ == 0) return UndoEntry();
+  const UndoEntry newest = slots_[--move_count_];
+  slots_[move_count_] = UndoEntry();
+  return newest;
 }
 
 void UndoLog::Clear() {
   slots_.fill(UndoEntry());
   move_count_ = 0;
+  ++generation_;
 }
 
 }  // namespace kvadrix::board

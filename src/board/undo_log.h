@@ -39,13 +39,17 @@ class UndoLog {
 
   // A full log drops its oldest entry, so the newest moves can always be taken back.
   void Append(const UndoEntry& entry);
-  // Frees the newest slot; nothing happens on an empty log.
-  void DropNewest();
+  // Frees the newest slot and returns what it held; nothing happens on an empty log.
+  UndoEntry DropNewest();
+  // Empties every slot for a new game.
   void Clear();
+  // Counts the Clear calls, so a step that may start a new game can tell afterwards.
+  uint64_t Generation() const { return generation_; }
 
  private:
   std::array<UndoEntry, kSlots> slots_{};
   int move_count_ = 0;
+  uint64_t generation_ = 0;
 };
 
 }  // namespace kvadrix::board

@@ -28,4 +28,15 @@ Outcome MarkLastGameFinished(tables::TableStore& last_games, const std::filesyst
   return WriteLastGameRow(last_games, folder, key, puzzle_id, true, std::nullopt);
 }
 
+Outcome RecordCompletion(tables::TableStore& results, tables::TableStore& last_games,
+                         const std::filesystem::path& folder, const CompletedGame& game) {
+  RecordResult(results, folder, game.player_key, game.puzzle_id, game.start_time, game.now);
+  return MarkLastGameFinished(last_games, folder, game.player_key, game.puzzle_id);
+}
+
+std::string CompletionQuestion(std::string_view time_text) {
+  return "Ön kirakta a feladványt!\r\nIdeje: " + std::string(time_text) +
+         "\r\nBetöltődjön új feladvány?";
+}
+
 }  // namespace kvadrix::players

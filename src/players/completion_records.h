@@ -2,6 +2,8 @@
 // What a correctly completed game writes: a result row and the finished mark of the last game.
 #include <cstdint>
 #include <filesystem>
+#include <string>
+#include <string_view>
 
 #include "players/outcome.h"
 #include "tables/table_store.h"
@@ -17,5 +19,20 @@ int32_t RecordResult(tables::TableStore& results, const std::filesystem::path& f
 // "utolso.xml" is saved. Several rows for the player change nothing and give "baj van!".
 Outcome MarkLastGameFinished(tables::TableStore& last_games, const std::filesystem::path& folder,
                              int32_t key, int32_t puzzle_id);
+
+struct CompletedGame {
+  int32_t player_key = 0;
+  int32_t puzzle_id = 0;
+  double start_time = 0;  // day counts
+  double now = 0;         // read when the result is written
+};
+
+// Both writes of a verified solution, in order: the result row is saved first and stays saved
+// even when the last-game file is damaged ("baj van!", not done).
+Outcome RecordCompletion(tables::TableStore& results, tables::TableStore& last_games,
+                         const std::filesystem::path& folder, const CompletedGame& game);
+
+// The question after a recorded completion, quoting the clock's text.
+std::string CompletionQuestion(std::string_view time_text);
 
 }  // namespace kvadrix::players

@@ -1,8 +1,10 @@
 #include "puzzlegen/human_solver.h"
 
 #include "puzzlegen/strong_techniques.h"
+#include "solver/assisted_solving.h"
 #include "solver/candidate_view.h"
 #include "solver/candidates.h"
+#include "solver/completion.h"
 #include "solver/techniques.h"
 #include "solver/verify_board.h"
 
@@ -16,23 +18,21 @@ solver::AidSwitches SwitchesFor(TechniqueSet set) {
                              .candidate_lines = set != TechniqueSet::kSingles};
 }
 
-// Places every single-candidate cell, as "Teljes" does, row by row and reading each entry when
-// it is reached. Returns whether anything was placed.
-bool PlaceSingles(board::GameState& state, const solver::AidSwitches& switches,
-                  solver::CandidateView& view) {
-  bool placed = false;
-  for (int row = 1; row <= 9; ++row) {
-    for (int col = 1; col <= 9; ++col) {
-      const int digit = state.candidates.SingleDigit(row, col);
-      if (digit == 0 || state.board.At(row, col) != 0) continue;
-      state.board.Set(row, col, digit);
-      state.candidates.Clear(row, col);
-      solver::UpdateCandidatesAfterPlacement(state, row, col, digit, switches, view);
-      placed = true;
-    }
+// The grader plays as "Teljes" does, with no one to tell and no clock.
+class GraderHost : public solver::MoveHost {
+ public:
+  GraderHost(board::GameState& state, const solver::AidSwitches& aids)
+      : state_(state), aids_(aids) {}
+  solver::MoveSwitches Switches() const override { return {aids_, false, false}; }
+  void Inform(std::string_view) override {}
+  void CheckCompletion() override {
+    if (solver::CheckCompletion(state_) == solver::Completion::kSolved) state_.solved_flag = true;
   }
-  return placed;
-}
+
+ private:
+  board::GameState& state_;
+  solver::AidSwitches aids_;
+};
 
 }  // namespace
 
@@ -45,10 +45,10 @@ HumanSolveResult SolveWith(const solver::Grid81& givens, TechniqueSet set) {
     if (givens[i] != 0) board::SetGivenCell(state, board::RowOf(i), board::ColOf(i), givens[i]);
   }
   solver::RecomputeCandidates(state, switches, view);
+  GraderHost host(state, switches);
   for (;;) {
-    while (PlaceSingles(state, switches, view)) {
-    }
-    if (board::UpdateRemainingCount(state) == 0) break;
+    solver::SolveAsFarAsPossible(state, host);
+    if (state.remaining_count == 0) break;
     if (set != TechniqueSet::kStrong || !ApplyStrongTechnique(state.candidates)) break;
     solver::ApplyTechniques(state.candidates, switches);
   }

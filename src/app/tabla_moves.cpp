@@ -1,0 +1,90 @@
+// Playing: the 81 cells' clicks, "Vissza", "Csak 1" and "Teljes", and the completion check the
+// moves call back. The rules are the core's (solver/moves.h and friends); these handlers read
+// the controls, call it and repaint the grid from the game state when they are done.
+#include "app/tabla.h"
+#include "players/completion_records.h"
+#include "solver/assisted_solving.h"
+#include "solver/completion.h"
+#include "solver/undo.h"
+
+namespace kvadrix::app {
+namespace {
+
+// Handlers that move repaint once when they end, however they end.
+class RepaintWhenDone {
+ public:
+  explicit RepaintWhenDone(TTabla& window) : window_(window) {}
+  ~RepaintWhenDone() { window_.PaintGame(); }
+  RepaintWhenDone(const RepaintWhenDone&) = delete;
+  RepaintWhenDone& operator=(const RepaintWhenDone&) = delete;
+
+ private:
+  TTabla& window_;
+};
+
+}  // namespace
+
+void TTabla::ConnectMoveHandlers() {
+  for (int row = 1; row <= 9; ++row) {
+    for (int col = 1; col <= 9; ++col) {
+      connect(ui_.digit_labels[row][col], &ClickableLabel::clicked, this,
+              Guard([this, row, col] { LClick(row, col); }));
+    }
+  }
+  connect(ui_.Bundo, &QPushButton::clicked, this, Guard([this] { BundoClick(); }));
+  connect(ui_.Bcsak1, &QPushButton::clicked, this, Guard([this] { Bcsak1Click(); }));
+  connect(ui_.Bteljes, &QPushButton::clicked, this, Guard([this] { BteljesClick(); }));
+}
+
+void TTabla::PaintGame() {
+  PaintBoard();
+  ui_.Bundo->setEnabled(game_.undo_log.MoveCount() > 0);
+}
+
+void TTabla::LClick(int row, int col) {
+  const RepaintWhenDone repaint(*this);
+  solver::PlaceDigit(game_, *this, row, col, game_.selected_digit);
+}
+
+void TTabla::BundoClick() {
+  const RepaintWhenDone repaint(*this);
+  solver::TakeBackMove(game_, *this);
+}
+
+void TTabla::Bcsak1Click() {
+  const RepaintWhenDone repaint(*this);
+  solver::PlaceOneDigit(game_, *this);
+}
+
+void TTabla::BteljesClick() {
+  const RepaintWhenDone repaint(*this);  // once at the end: a long run stays fast
+  solver::SolveAsFarAsPossible(game_, *this);
+}
+
+solver::MoveSwitches TTabla::Switches() const {
+  return {CurrentSwitches(), ui_.cbsz->isChecked(), ClockRuns()};
+}
+
+void TTabla::CheckCompletion() {
+  const solver::Completion completion = solver::CheckCompletion(game_);
+  if (completion == solver::Completion::kNotFull) return;
+  PaintGame();  // what follows is shown over the grid as it now stands
+  if (completion == solver::Completion::kWrong) {
+    Inform(solver::kSolutionWrong);
+    return;
+  }
+  ui_.T1->stop();  // Lido keeps its last text
+  const players::Outcome recorded = players::RecordCompletion(
+      cdsEredmenyek_, cdsUtolso_, work_dir_,
+      {current_player_key_, current_puzzle_id_, start_time_, clock_.Now()});
+  if (!recorded.done) {
+    Inform(recorded.message);
+    return;
+  }
+  game_.solved_flag = true;
+  if (!dialogs_.Ask(players::CompletionQuestion(ui_.Lido->text().toStdString()))) return;
+  // A puzzle that cannot start is reported here; the recorded result stays as it is.
+  Guarded([this] { LoadNextPuzzle(); });
+}
+
+}  // namespace kvadrix::app
