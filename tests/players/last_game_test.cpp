@@ -116,6 +116,20 @@ TEST_F(LastGame, ResultRowHoldsTheDayAndTheTicks) {
   EXPECT_EQ(Rows(stored),
             (std::vector<std::string>{"7|10005|2023-03-16|300", "7|10005|2023-03-15|0"}));
   EXPECT_EQ(stored.ChangeLog(), (std::vector<uint32_t>{1, 0, 4, 2, 0, 4}));
+
+  // The whole completion: with two last-game rows for the player the result is still saved.
+  last_games_.CreateDataSet();
+  StoreRow(7, 10004, false, 5, "");
+  StoreRow(7, 10005, false, 6, "");
+  const std::string last_before = ReadBytes(folder_ / kLastGameFile);
+  const Outcome damaged =
+      RecordCompletion(results, last_games_, folder_.path(), {7, 10006, start, start + 0.001});
+  EXPECT_EQ(damaged.message, "baj van!");
+  EXPECT_EQ(Rows(Reloaded(MakeResultTable, folder_ / kResultFile)).back(),
+            "7|10006|2023-03-16|100");
+  EXPECT_EQ(ReadBytes(folder_ / kLastGameFile), last_before);
+  EXPECT_EQ(CompletionQuestion("05:07"),
+            "Ön kirakta a feladványt!\r\nIdeje: 05:07\r\nBetöltődjön új feladvány?");
 }
 
 }  // namespace
