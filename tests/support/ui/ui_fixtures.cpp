@@ -27,6 +27,8 @@ std::string GivensOfSolvedGrid(int count) {
   return givens;
 }
 
+int SolvedGridDigit(int row, int col) { return kSolved[(row - 1) * 9 + col - 1] - '0'; }
+
 PlayFolder::PlayFolder() { dir_.setAutoRemove(true); }
 
 std::filesystem::path PlayFolder::Path() const { return dir_.path().toStdString(); }

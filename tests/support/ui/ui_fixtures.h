@@ -30,6 +30,8 @@ struct PuzzleRecord {
 
 // A valid puzzle with the given number of givens (1..81), from one fixed solved grid.
 std::string GivensOfSolvedGrid(int count);
+// That grid's digit of a cell: playing it always completes such a puzzle correctly.
+int SolvedGridDigit(int row, int col);
 
 struct LastGameRecord {
   int nevkod;
