@@ -1,13 +1,17 @@
 // Best times over a large result table: one cell's query, the play page's labels, and the
 // whole summary.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
+#include <filesystem>
 #include <random>
 #include <string>
 
 #include "players/best_results.h"
+#include "players/completion_records.h"
 #include "players/player_tables.h"
 #include "players/summary.h"
+#include "puzzles/puzzle_table.h"
 
 namespace kvadrix::players {
 namespace {
@@ -48,15 +52,15 @@ tables::TableStore Players() {
 }
 
 tables::TableStore Puzzles() {
-  tables::TableStore puzzles({tables::IntegerField("ID"), tables::StringField("Nehezseg", 1),
-                              tables::IntegerField("Sorszam"), tables::StringField("Mezok", 243)});
-  puzzles.SetIndexFieldNames("ID");
+  tables::TableStore puzzles(puzzles::PuzzleFields());
+  puzzles.SetIndexFieldNames(puzzles::kId);
   puzzles.CreateDataSet();
   for (int index = 0; index < 5 * kPuzzlesPerLevel; ++index) {
     puzzles.Append();
-    puzzles.FieldByName("ID").SetAsInteger(PuzzleId(index));
-    puzzles.FieldByName("Nehezseg").SetAsString(std::string(1, "EAHMI"[index / kPuzzlesPerLevel]));
-    puzzles.FieldByName("Sorszam").SetAsInteger(index % kPuzzlesPerLevel + 1);
+    puzzles.FieldByName(puzzles::kId).SetAsInteger(PuzzleId(index));
+    puzzles.FieldByName(puzzles::kNehezseg)
+        .SetAsString(std::string(1, "EAHMI"[index / kPuzzlesPerLevel]));
+    puzzles.FieldByName(puzzles::kSorszam).SetAsInteger(index % kPuzzlesPerLevel + 1);
     puzzles.Post();
   }
   return puzzles;
@@ -96,6 +100,24 @@ void BM_BuildSummary(benchmark::State& state) {
 BENCHMARK(BM_BuildSummary)
     ->Name("BM_BuildSummary/results100k_puzzles1500")
     ->Unit(benchmark::kMillisecond);
+
+// One completion's result row: appended to a table of 100,000 and the whole file replaced
+// atomically (with its fsyncs), as every completion does.
+void BM_RecordResult(benchmark::State& state) {
+  tables::TableStore results = Results();
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("kvadrix_bench_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder);
+  results.SaveToFile(folder / kResultFile);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(RecordResult(results, folder, 3, 20042, 46000.5, 46000.501));
+  }
+  std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_RecordResult)
+    ->Name("BM_RecordResult/results100k")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 }  // namespace kvadrix::players
