@@ -22,7 +22,7 @@ class QuietHost : public solver::MoveHost {
  public:
   explicit QuietHost(board::GameState& state) : state_(state) {}
   solver::MoveSwitches Switches() const override { return {solver::kAllAids, false, true}; }
-  void Inform(std::string_view) override {}
+  void ShowMessage(std::string_view) override {}
   void CheckCompletion() override {
     if (solver::CheckCompletion(state_) == solver::Completion::kSolved) state_.solved_flag = true;
   }

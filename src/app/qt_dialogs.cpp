@@ -1,5 +1,6 @@
 #include "app/qt_dialogs.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 namespace kvadrix::app {
@@ -19,8 +20,13 @@ void QtDialogs::Inform(const std::string& text) {
 }
 
 bool QtDialogs::Ask(const std::string& text) {
-  return QMessageBox::question(parent_, kTitle, ToQt(text), QMessageBox::Yes | QMessageBox::No,
-                               QMessageBox::Yes) == QMessageBox::Yes;
+  QMessageBox box(QMessageBox::Question, kTitle, ToQt(text), QMessageBox::Yes | QMessageBox::No,
+                  parent_);
+  // The game speaks Hungarian; Qt's own captions would be English.
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("Igen"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("Nem"));
+  box.setDefaultButton(QMessageBox::Yes);
+  return box.exec() == QMessageBox::Yes;
 }
 
 }  // namespace kvadrix::app

@@ -171,6 +171,7 @@ class TTabla : public QMainWindow, private solver::CandidateView, private solver
   void Bcsak1Click();
   void BteljesClick();
   solver::MoveSwitches Switches() const override;
+  void ShowMessage(std::string_view message) override;  // over the grid as the move left it
   void CheckCompletion() override;
 
   // The candidate labels follow the core's CandidateGrid.
@@ -186,7 +187,7 @@ class TTabla : public QMainWindow, private solver::CandidateView, private solver
   std::function<void()> Guard(std::function<void()> handler) {
     return [this, handler = std::move(handler)] { Guarded(handler); };
   }
-  void Inform(std::string_view text) override;
+  void Inform(std::string_view text);
 
   std::filesystem::path FilePath(std::string_view name) const { return work_dir_ / name; }
 

@@ -65,6 +65,11 @@ solver::MoveSwitches TTabla::Switches() const {
   return {CurrentSwitches(), ui_.cbsz->isChecked(), ClockRuns()};
 }
 
+void TTabla::ShowMessage(std::string_view message) {
+  PaintGame();
+  Inform(message);
+}
+
 void TTabla::CheckCompletion() {
   const solver::Completion completion = solver::CheckCompletion(game_);
   if (completion == solver::Completion::kNotFull) return;

@@ -92,7 +92,7 @@ void PlaceOneDigit(board::GameState& state, MoveHost& host) {
   }
   if (PlaceLineSingle(state, host, LineKind::kRows)) return;
   if (PlaceLineSingle(state, host, LineKind::kColumns)) return;
-  host.Inform(kNothingToPlace);
+  host.ShowMessage(kNothingToPlace);
 }
 
 void SolveAsFarAsPossible(board::GameState& state, MoveHost& host) {
@@ -114,7 +114,7 @@ void SolveAsFarAsPossible(board::GameState& state, MoveHost& host) {
       LineSinglePositions(state.candidates, host.Switches().aids, LineKind::kColumns, placed);
     }
   } while (placed && !state.solved_flag);
-  if (state.remaining_count != 0 && !state.solved_flag) host.Inform(kSolvedSoFar);
+  if (state.remaining_count != 0 && !state.solved_flag) host.ShowMessage(kSolvedSoFar);
   state.solved_flag = false;
 }
 

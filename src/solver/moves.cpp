@@ -10,7 +10,7 @@ using board::UndoEntry;
 void Erase(board::GameState& state, MoveHost& host, int row, int col) {
   const MoveSwitches switches = host.Switches();
   if (!state.IsPlayerCell(row, col) && switches.clock_runs) {
-    host.Inform(kGivenNotErasable);
+    host.ShowMessage(kGivenNotErasable);
     return;
   }
   state.undo_log.Append(UndoEntry::Erase(row, col, state.board.At(row, col)));
@@ -45,9 +45,9 @@ void PlaceDigit(board::GameState& state, MoveHost& host, int row, int col, int d
   if (digit != 0 && candidates.Contains(row, col, digit)) {
     return CommitMove(state, host, row, col, digit);
   }
-  if (digit != 0) return host.Inform(kDigitNotAllowed);
+  if (digit != 0) return host.ShowMessage(kDigitNotAllowed);
   if (state.board.At(row, col) != 0) return CommitMove(state, host, row, col, 0);
-  host.Inform(kNothingToErase);
+  host.ShowMessage(kNothingToErase);
 }
 
 void CommitMove(board::GameState& state, MoveHost& host, int row, int col, int digit) {

@@ -26,7 +26,7 @@ class MoveHost {
  public:
   virtual ~MoveHost() = default;
   virtual MoveSwitches Switches() const = 0;
-  virtual void Inform(std::string_view message) = 0;
+  virtual void ShowMessage(std::string_view message) = 0;
   // A digit went into an empty cell and the count is current; the grid may be full. It may
   // record a result and start another game on `state` (which empties the UndoLog).
   virtual void CheckCompletion() = 0;

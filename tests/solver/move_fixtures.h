@@ -21,7 +21,7 @@ class RecordingHost : public MoveHost {
   explicit RecordingHost(board::GameState& state) : state_(state) {}
 
   MoveSwitches Switches() const override { return switches; }
-  void Inform(std::string_view message) override { messages.emplace_back(message); }
+  void ShowMessage(std::string_view message) override { messages.emplace_back(message); }
   // By default as the game does: a verified full grid raises SolvedFlag.
   void CheckCompletion() override {
     ++completion_checks;

@@ -24,7 +24,7 @@ class GraderHost : public solver::MoveHost {
   GraderHost(board::GameState& state, const solver::AidSwitches& aids)
       : state_(state), aids_(aids) {}
   solver::MoveSwitches Switches() const override { return {aids_, false, false}; }
-  void Inform(std::string_view) override {}
+  void ShowMessage(std::string_view) override {}
   void CheckCompletion() override {
     if (solver::CheckCompletion(state_) == solver::Completion::kSolved) state_.solved_flag = true;
   }
