@@ -3,6 +3,7 @@
 // queue, a clock moved by hand, and a random source that returns scripted draws.
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,9 +14,13 @@ namespace kvadrix::testing {
 
 class ScriptedDialogs : public Dialogs {
  public:
-  void Inform(const std::string& text) override { texts.push_back(text); }
+  void Inform(const std::string& text) override {
+    texts.push_back(text);
+    if (on_show) on_show(text);
+  }
   bool Ask(const std::string& text) override {
     texts.push_back(text);
+    if (on_show) on_show(text);
     if (answers.empty()) return false;  // an unexpected question is visible in `texts`
     const bool answer = answers.front();
     answers.pop_front();
@@ -23,6 +28,7 @@ class ScriptedDialogs : public Dialogs {
   }
   std::vector<std::string> texts;
   std::deque<bool> answers;
+  std::function<void(const std::string&)> on_show;  // sees the program while a box is open
 };
 
 class ManualClock : public Clock {

@@ -127,8 +127,15 @@ class PlayTest : public QObject {
     Load("Könnyű", "2");
     w_->dialogs.answers = {true};
     w_->clock.AdvanceTicks(75);
+    QStringList shown_with_the_question;  // the question shows over the completed grid
+    w_->dialogs.on_show = [&](const std::string&) {
+      shown_with_the_question = {Text("Lmaradt"), Cell(9, 9)->text()};
+    };
     Click(w_->Find<QPushButton>("Bteljes"));
     QCOMPARE(Take(), Texts{Question("00:00")});  // the timer has not refreshed the text yet
+    QCOMPARE(shown_with_the_question,
+             (QStringList{QStringLiteral("0"), QString::number(SolvedGridDigit(9, 9))}));
+    w_->dialogs.on_show = {};
     QCOMPARE(w_->window->CurrentPuzzleId(), 20001);
     QVERIFY(w_->window->ClockRuns());
     QVERIFY(!w_->Find<QPushButton>("Bundo")->isEnabled());
