@@ -10,11 +10,13 @@
 namespace kvadrix::tables {
 namespace {
 
+constexpr uint16_t kNone = kUnassignedByte;
+
 constexpr std::array<uint16_t, 128> kHighHalf = {
-    0x20AC, 0x0081, 0x201A, 0x0083, 0x201E, 0x2026, 0x2020, 0x2021,  //
-    0x0088, 0x2030, 0x0160, 0x2039, 0x015A, 0x0164, 0x017D, 0x0179,  //
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  //
-    0x0098, 0x2122, 0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A,  //
+    0x20AC, kNone,  0x201A, kNone,  0x201E, 0x2026, 0x2020, 0x2021,  //
+    kNone,  0x2030, 0x0160, 0x2039, 0x015A, 0x0164, 0x017D, 0x0179,  //
+    kNone,  0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  //
+    kNone,  0x2122, 0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A,  //
     0x00A0, 0x02C7, 0x02D8, 0x0141, 0x00A4, 0x0104, 0x00A6, 0x00A7,  //
     0x00A8, 0x00A9, 0x015E, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x017B,  //
     0x00B0, 0x00B1, 0x02DB, 0x0142, 0x00B4, 0x00B5, 0x00B6, 0x00B7,  //
@@ -46,7 +48,7 @@ uint32_t Cp1250ToCodePoint(unsigned char byte) {
 
 int CodePointToCp1250(uint32_t code_point) {
   if (code_point < 0x80) return static_cast<int>(code_point);
-  if (code_point > 0xFFFF) return -1;
+  if (code_point > 0xFFFF || code_point == kNone) return -1;
   static const ReverseTable reverse = MakeReverseTable();
   const auto it =
       std::lower_bound(reverse.begin(), reverse.end(), std::pair<uint16_t, uint8_t>(code_point, 0),
@@ -55,15 +57,18 @@ int CodePointToCp1250(uint32_t code_point) {
   return it->second;
 }
 
-void AppendCp1250AsUtf8(std::string& out, std::string_view bytes) {
-  for (const char c : bytes) {
-    const auto byte = static_cast<unsigned char>(c);
+size_t AppendCp1250AsUtf8(std::string& out, std::string_view bytes) {
+  for (size_t pos = 0; pos < bytes.size(); ++pos) {
+    const auto byte = static_cast<unsigned char>(bytes[pos]);
     if (byte < 0x80) {
-      out += c;
+      out += bytes[pos];
+    } else if (const uint16_t code_point = kHighHalf[byte - 0x80]; code_point != kNone) {
+      AppendUtf8(out, code_point);
     } else {
-      AppendUtf8(out, kHighHalf[byte - 0x80]);
+      return pos;
     }
   }
+  return std::string_view::npos;
 }
 
 bool FitsCodePage1250(std::string_view utf8) {

@@ -1,7 +1,10 @@
 #include "tables/input_encoding.h"
 
+#include <cstdio>
 #include <optional>
+#include <string>
 
+#include "common/error.h"
 #include "tables/cp1250.h"
 #include "tables/field_types.h"
 
@@ -44,6 +47,18 @@ bool IsAscii(std::string_view bytes) {
   return any_high < 0x80;
 }
 
+// Where a byte stands, as the parser's own errors say it.
+std::string Position(std::string_view file, size_t offset) {
+  size_t line = 1, line_start = 0;
+  for (size_t pos = 0; pos < offset; ++pos) {
+    if (file[pos] == '\n') {
+      ++line;
+      line_start = pos + 1;
+    }
+  }
+  return std::to_string(line) + ". sor, " + std::to_string(offset - line_start + 1) + ". oszlop";
+}
+
 }  // namespace
 
 ExpatInput PrepareExpatInput(std::string_view file, std::string& storage) {
@@ -60,7 +75,13 @@ ExpatInput PrepareExpatInput(std::string_view file, std::string& storage) {
   if (IsAscii(file)) return {file, kUtf8};
   storage.clear();
   storage.reserve(file.size() + file.size() / 8);
-  AppendCp1250AsUtf8(storage, file);
+  const size_t unassigned = AppendCp1250AsUtf8(storage, file);
+  if (unassigned != std::string_view::npos) {
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned char>(file[unassigned]));
+    throw Error(std::string("érvénytelen bájt az 1250-es kódlapban: ") + hex + " (" +
+                Position(file, unassigned) + ")");
+  }
   return {storage, kUtf8};
 }
 

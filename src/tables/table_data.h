@@ -66,6 +66,10 @@ struct Attribute {
 inline constexpr std::string_view kChangeLogParam = "CHANGE_LOG";
 
 inline bool IsVisibleState(int32_t state) { return (state & (kSuperseded | kDeleted)) == 0; }
+inline bool IsKnownState(int32_t state) {
+  return state == kUnchanged || state == kSuperseded || state == kDeleted || state == kInserted ||
+         state == kModified;
+}
 
 struct TableData {
   std::vector<FieldDef> fields;

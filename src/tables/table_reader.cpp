@@ -246,6 +246,10 @@ void Reader::StartRow(const char** atts) {
       if (!ParseInteger(atts[i + 1], state) || state < 0 || state > INT32_MAX) {
         return Fail(std::string("hibás RowState érték: ") + Quoted(atts[i + 1]));
       }
+      // A state the store does not know could be neither shown nor changed correctly.
+      if (!IsKnownState(static_cast<int32_t>(state))) {
+        return Fail(std::string("ismeretlen RowState érték: ") + Quoted(atts[i + 1]));
+      }
       data_.states.back() = static_cast<int32_t>(state);
     } else if (field < 0) {
       return Fail(std::string("a ROW elemben ismeretlen mező szerepel: ") + Quoted(atts[i]));

@@ -59,6 +59,7 @@ TEST(HostileText, NamesAndPasswordsRoundTripOrAreRefused) {
       {"\xED\xA0\x80", "", false},  // a UTF-16 surrogate in UTF-8
       {"\xC0\xAF", "", false},      // an overlong "/"
       {"\xFF", "", false},
+      {"\xC2\x81", "", false},  // U+0081: its byte is one code page 1250 leaves unassigned
   };
   TempFolder dir;
   TableStore players(PlayerFields());

@@ -44,6 +44,11 @@ TEST(TableFileFailure, MalformedFilesAreRefusedWithTheirFault) {
       {ResultFile("<PARAMS/>", "<ROW datum=\"20061332\"/>"), "\"datum\" mező értéke hibás"},
       {ResultFile("<PARAMS/>", "<ROW nev=\"x\"/>"), "ismeretlen mező"},
       {ResultFile("<PARAMS/>", "<ROW RowState=\"-1\"/>"), "RowState"},
+      {ResultFile("<PARAMS/>", "<ROW RowState=\"16\"/>"), "ismeretlen RowState érték: \"16\""},
+      {ResultFile("<PARAMS/>", "<ROW RowState=\"3\"/>"), "ismeretlen RowState érték: \"3\""},
+      // Code page 1250 has no character for 0x81; no file the program wrote holds it.
+      {ResultFile("<PARAMS/>", "<ROW jatekkod=\"1\x81\"/>"),
+       "érvénytelen bájt az 1250-es kódlapban: 0x81 (1. sor, 303. oszlop)"},
       {ResultFile("<PARAMS CHANGE_LOG=\"1 0\"/>", row), "CHANGE_LOG"},
       {ResultFile("<PARAMS/>", "<ROWDATA/>"), "nem állhat"},
       {ResultFile("<PARAMS/><FIELDS/>", row), "nem állhat"},
