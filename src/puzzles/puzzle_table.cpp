@@ -7,6 +7,11 @@ std::vector<tables::FieldDef> PuzzleFields() {
           tables::IntegerField(kSorszam), tables::StringField(kMezok, 243)};
 }
 
+void LoadPuzzleTable(tables::TableStore& puzzles, const std::filesystem::path& file) {
+  puzzles.SetRequiredFields(PuzzleFields());
+  puzzles.LoadFromFile(file);
+}
+
 PuzzleRecord CurrentPuzzle(tables::TableStore& puzzles) {
   return PuzzleRecord{puzzles.FieldByName(kId).AsInteger(), puzzles.FieldByName(kMezok).AsString()};
 }

@@ -2,6 +2,7 @@
 // The PuzzleTable ("sudoku.xml"): its fields, and the record a game starts from. The fields
 // come from the file, which names them in this spelling.
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,10 @@ struct PuzzleRecord {
   int32_t id = 0;
   std::string givens;
 };
+
+// LoadFromFile with the four fields the program reads required: a library without them (or
+// with an ID that is no number) fails to load with the file's name in its error.
+void LoadPuzzleTable(tables::TableStore& puzzles, const std::filesystem::path& file);
 
 // The record under the table's cursor.
 PuzzleRecord CurrentPuzzle(tables::TableStore& puzzles);

@@ -1,6 +1,7 @@
 #pragma once
 // Scoped states of a TableStore that must be undone however the scope ends, a thrown error
-// included: a filtered view, and held-back change notices.
+// included: a filtered view, a change not yet saved, and held-back change notices.
+#include <filesystem>
 #include <string_view>
 
 #include "tables/table_store.h"
@@ -30,6 +31,29 @@ class FilteredView {
 
  private:
   TableStore& store_;
+};
+
+// A change of a table and the saving of its file as one step: unless Save succeeds, the store
+// goes back to what it held when the scope began, so the table in memory never holds what its
+// file does not (a full disk, a folder that cannot be written, a refused value).
+class SavedChange {
+ public:
+  explicit SavedChange(TableStore& store) : store_(store), checkpoint_(store.MakeCheckpoint()) {}
+  ~SavedChange() {
+    if (!saved_) store_.RollBack(checkpoint_);
+  }
+  SavedChange(const SavedChange&) = delete;
+  SavedChange& operator=(const SavedChange&) = delete;
+
+  void Save(const std::filesystem::path& file) {
+    store_.SaveToFile(file);
+    saved_ = true;
+  }
+
+ private:
+  TableStore& store_;
+  TableStore::Checkpoint checkpoint_;
+  bool saved_ = false;
 };
 
 // Bound grids repaint once, however many rows are changed inside the scope.

@@ -102,6 +102,26 @@ void Column::Clear() {
   arena_.clear();
 }
 
+void Column::Truncate(uint32_t records) {
+  if (records >= null_.size()) return;
+  null_.resize(records);
+  if (holds_numbers_) {
+    numbers_.resize(records);
+    return;
+  }
+  // Texts are appended in record order: the last kept text ends the part of the arena to keep.
+  size_t end = 0;
+  for (uint32_t record = records; record > 0; --record) {
+    if (!null_[record - 1]) {
+      end = size_t(begins_[record - 1]) + sizes_[record - 1];
+      break;
+    }
+  }
+  begins_.resize(records);
+  sizes_.resize(records);
+  arena_.resize(end);
+}
+
 void TableData::SetFields(std::vector<FieldDef> new_fields) {
   std::vector<FieldType> new_types;
   std::vector<Column> new_columns;
@@ -137,6 +157,11 @@ uint32_t TableData::AppendRecord(const std::vector<Value>& values, int32_t state
 void TableData::ReserveRecords(size_t count) {
   for (Column& column : columns) column.Reserve(count);
   states.reserve(count);
+}
+
+void TableData::TruncateRecords(uint32_t count) {
+  for (Column& column : columns) column.Truncate(count);
+  if (count < states.size()) states.resize(count);
 }
 
 void TableData::ClearRecords() {

@@ -48,6 +48,7 @@ class Column {
   void Push(const Value& value);
   void Reserve(size_t records);
   void Clear();
+  void Truncate(uint32_t records);  // keeps the first records only
 
  private:
   bool holds_numbers_;
@@ -88,6 +89,7 @@ struct TableData {
   // Returns the new record's index (its record number minus one).
   uint32_t AppendRecord(const std::vector<Value>& values, int32_t state);
   void ClearRecords();  // the records and the change log
+  void TruncateRecords(uint32_t count);
   void ReserveRecords(size_t count);
 };
 

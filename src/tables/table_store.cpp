@@ -48,7 +48,8 @@ std::vector<std::string> SplitIndexNames(std::string_view text) {
 }  // namespace
 
 void TableStore::Impl::RequireActive() const {
-  if (!active) throw Error("A tábla nincs megnyitva.");
+  if (!active)
+    throw Error(load_error.empty() ? std::string("A tábla nincs megnyitva.") : load_error);
 }
 
 void TableStore::Impl::Notify() {
@@ -87,6 +88,8 @@ void TableStore::Impl::Open(TableData new_data) {
   data = std::move(new_data);
   filter = std::move(new_filter);
   active = true;
+  ++generation;
+  load_error.clear();
   mode = Mode::kBrowse;
   ApplyFilterSetting();
   view.SetIndex(std::move(new_index));
@@ -123,19 +126,36 @@ void TableStore::Impl::CheckDeclaredFields(const TableData& loaded) const {
   }
 }
 
+void TableStore::Impl::CheckRequiredFields(const TableData& loaded) const {
+  for (const FieldDef& required : required_fields) {
+    const int field = FindField(loaded.fields, required.name);
+    if (field < 0) throw Error("hiányzik a(z) " + Quoted(required.name) + " mező");
+    if (loaded.fields[field].Kind() != required.Kind()) {
+      throw Error("a(z) " + Quoted(required.name) + " mező típusa nem megfelelő (" +
+                  Quoted(loaded.fields[field].fieldtype) + ")");
+    }
+  }
+}
+
 void TableStore::Impl::Load(std::string_view bytes, const std::string& file_name,
                             bool* file_fault) {
   Close();
   TableData loaded;
   try {
-    loaded = ReadTableFile(bytes);
-    CheckDeclaredFields(loaded);
+    try {
+      loaded = ReadTableFile(bytes);
+      CheckDeclaredFields(loaded);
+      CheckRequiredFields(loaded);
+    } catch (const Error& error) {
+      *file_fault = true;
+      throw Error(std::string("A(z) ") + Quoted(file_name) +
+                  " fájl nem olvasható: " + error.what() + ".");
+    }
+    Open(std::move(loaded));
   } catch (const Error& error) {
-    *file_fault = true;
-    throw Error(std::string("A(z) ") + Quoted(file_name) + " fájl nem olvasható: " + error.what() +
-                ".");
+    load_error = error.what();
+    throw;
   }
-  Open(std::move(loaded));
 }
 
 TableStore::TableStore() : impl_(std::make_unique<Impl>()) {}
@@ -169,8 +189,9 @@ void TableStore::LoadFromFile(const std::filesystem::path& file) {
     if (!ReadWholeFile(file, bytes, failure)) {
       impl_->Close();
       file_fault = failure.exists;
-      throw Error(std::string("A(z) ") + Quoted(name) + " fájl nem olvasható: " + failure.reason +
-                  ".");
+      impl_->load_error =
+          std::string("A(z) ") + Quoted(name) + " fájl nem olvasható: " + failure.reason + ".";
+      throw Error(impl_->load_error);
     }
     impl_->Load(bytes.View(), name, &file_fault);
   } catch (const Error&) {
@@ -212,13 +233,20 @@ void TableStore::SaveToFile(const std::filesystem::path& file) {
   }
 }
 
+void TableStore::SetRequiredFields(std::vector<FieldDef> fields) {
+  impl_->required_fields = std::move(fields);
+}
+
 void TableStore::SetOwnerOnlyFile(bool on) { impl_->owner_only = on; }
 
 bool TableStore::Active() const { return impl_->active; }
 
+void TableStore::RequireOpen() const { impl_->RequireActive(); }
+
 void TableStore::EmptyDataSet() {
   impl_->RequireActive();
   impl_->mode = Impl::Mode::kBrowse;
+  ++impl_->generation;
   impl_->data.ClearRecords();
   impl_->view.Rebuild(impl_->data);
   impl_->MoveToFirst();

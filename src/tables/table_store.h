@@ -82,6 +82,9 @@ class TableStore {
   TableStore();
   // A store with declared fields; a loaded file must match them.
   explicit TableStore(std::vector<FieldDef> declared_fields);
+  // For a store whose fields come from its file: the fields it reads, which a loaded file must
+  // have (by name, of the same kind; widths and further fields are the file's).
+  void SetRequiredFields(std::vector<FieldDef> fields);
   ~TableStore();
   TableStore(TableStore&&) noexcept;
   TableStore& operator=(TableStore&&) noexcept;
@@ -100,6 +103,9 @@ class TableStore {
   // replaced file keeps its permissions.
   void SetOwnerOnlyFile(bool on);
   bool Active() const;
+  // Throws unless the store is open: the error of the load that left it closed, so every later
+  // use of a damaged table says what is wrong with its file.
+  void RequireOpen() const;
   void EmptyDataSet();
   // Accepts every change: superseded and deleted records go, the others stay in record-number
   // order and become unchanged (no RowState), and the change log empties. For data files made
@@ -138,6 +144,21 @@ class TableStore {
   // Read access to the view by position, for grids bound to the table.
   std::string ViewValue(int view_row, int field) const;
   bool ViewIsNull(int view_row, int field) const;
+
+  // The records, their states, the change log and the cursor as they are now, to go back to
+  // when a change cannot be saved (SavedChange in store_guards.h does both).
+  struct Checkpoint {
+    uint64_t generation = 0;  // which loaded or created data it belongs to; 0: store closed
+    uint32_t records = 0;
+    std::vector<int32_t> states;
+    size_t log_size = 0;
+    std::optional<uint32_t> current;  // the cursor's record
+  };
+  Checkpoint MakeCheckpoint() const;
+  // Later records and log entries go, the states are as they were, a pending edit is dropped and
+  // the cursor goes back to its record (the first of the view when that is gone). Nothing
+  // happens when the data was loaded or created anew since, or the store was closed then.
+  void RollBack(const Checkpoint& checkpoint);
 
   // What the file holds beyond the view, for tests and tools.
   int StoredRecordCount() const;                   // every record, superseded and deleted included

@@ -187,6 +187,34 @@ bool TableStore::ViewIsNull(int view_row, int field) const {
   return impl.data.Get(impl.Records()[view_row], field).null;
 }
 
+TableStore::Checkpoint TableStore::MakeCheckpoint() const {
+  const Impl& impl = *impl_;
+  Checkpoint checkpoint;
+  if (!impl.active) return checkpoint;
+  checkpoint.generation = impl.generation;
+  checkpoint.records = impl.data.RecordCount();
+  checkpoint.states = impl.data.states;
+  checkpoint.log_size = impl.data.change_log.size();
+  if (!impl.Records().empty()) checkpoint.current = impl.Records()[impl.cursor];
+  return checkpoint;
+}
+
+void TableStore::RollBack(const Checkpoint& checkpoint) {
+  Impl& impl = *impl_;
+  if (!impl.active || checkpoint.generation != impl.generation) return;
+  impl.mode = Impl::Mode::kBrowse;
+  impl.data.TruncateRecords(checkpoint.records);
+  impl.data.states = checkpoint.states;
+  impl.data.change_log.resize(std::min(checkpoint.log_size, impl.data.change_log.size()));
+  impl.view.Rebuild(impl.data);
+  if (checkpoint.current) {
+    impl.PlaceCursorOn(*checkpoint.current);
+  } else {
+    impl.MoveToFirst();
+  }
+  impl.Notify();
+}
+
 int TableStore::StoredRecordCount() const { return static_cast<int>(impl_->data.RecordCount()); }
 
 int TableStore::StoredRecordState(int record) const {

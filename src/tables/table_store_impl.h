@@ -17,8 +17,10 @@ struct TableStore::Impl {
   enum class Mode { kBrowse, kEdit, kInsert };
 
   std::vector<FieldDef> declared_fields;  // empty: the fields come from the loaded file
+  std::vector<FieldDef> required_fields;  // what a file giving the fields must have
   TableData data;                         // holds the declared fields while closed
   bool active = false;
+  uint64_t generation = 0;  // counts the data loaded or created, for checkpoints
 
   std::string filter_text;
   std::vector<FilterCondition> filter_conditions;
@@ -36,6 +38,7 @@ struct TableStore::Impl {
   bool buffer_changed = false;
 
   std::vector<std::filesystem::path> unsafe_files;  // failed to load: never saved over
+  std::string load_error;                           // why the store is closed, if a load failed
   bool owner_only = false;
 
   std::function<void()> listener;
@@ -58,6 +61,7 @@ struct TableStore::Impl {
   void Close();
   void Load(std::string_view bytes, const std::string& file_name, bool* file_fault);
   void CheckDeclaredFields(const TableData& loaded) const;
+  void CheckRequiredFields(const TableData& loaded) const;
   std::vector<int> BindIndex(const std::vector<FieldDef>& fields) const;
   void CheckWritable(int field) const;
   void StoreValue(int field, Value value);

@@ -117,6 +117,41 @@ TEST(TableFileFailure, FileThatFailedToLoadIsNeverSavedOver) {
   results.SaveToFile(dir / "eredmenyek.xml");
 }
 
+// A store whose fields come from its file still needs the fields it reads; and every later use
+// of a store whose load failed says what is wrong with its file.
+TEST(TableFileFailure, LoadErrorsNameTheFileAtLoadAndAtEveryUse) {
+  const std::string head =
+      std::string(kDeclaration) + "<DATAPACKET Version=\"2.0\"><METADATA><FIELDS>";
+  const std::string tail = "</FIELDS><PARAMS/></METADATA><ROWDATA></ROWDATA></DATAPACKET>";
+  const std::string id = "<FIELD attrname=\"ID\" fieldtype=\"i4\"/>";
+  const std::string mezok = "<FIELD attrname=\"Mezok\" fieldtype=\"string\" WIDTH=\"9\"/>";
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {id, "hiányzik a(z) \"Mezok\" mező"},
+      {"<FIELD attrname=\"ID\" fieldtype=\"string\" WIDTH=\"5\"/>" + mezok,
+       "a(z) \"ID\" mező típusa nem megfelelő (\"string\")"},
+  };
+  for (const auto& [fields, fault] : cases) {
+    TableStore puzzles;
+    puzzles.SetIndexFieldNames("ID");
+    puzzles.SetRequiredFields({IntegerField("ID"), StringField("Mezok", 243)});
+    const std::string message =
+        ErrorOf([&] { puzzles.LoadFromBytes(head + fields + tail, "sudoku.xml"); });
+    EXPECT_EQ(message, "A(z) \"sudoku.xml\" fájl nem olvasható: " + fault + ".");
+    EXPECT_EQ(ErrorOf([&] { puzzles.First(); }), message);
+    EXPECT_EQ(ErrorOf([&] { puzzles.RequireOpen(); }), message);
+    // Widths and further fields are the file's own.
+    puzzles.LoadFromBytes(head + id + "<FIELD attrname=\"X\" fieldtype=\"r8\"/>" + mezok + tail,
+                          "sudoku.xml");
+    puzzles.RequireOpen();
+  }
+  TableStore results(ResultFields());
+  EXPECT_EQ(ErrorOf([&] { results.Append(); }), "A tábla nincs megnyitva.");
+  const std::string message = ErrorOf([&] { results.LoadFromBytes("<DATA", "eredmenyek.xml"); });
+  EXPECT_EQ(ErrorOf([&] { results.Append(); }), message);
+  results.CreateDataSet();
+  results.RequireOpen();
+}
+
 TEST(TableFileFailure, FailedSaveKeepsTheOldFileAndTheStore) {
   TempFolder dir;
   const auto file = dir / "jatekosok.xml";

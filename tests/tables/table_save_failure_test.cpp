@@ -6,11 +6,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <functional>
 #include <set>
 
 #include "common/error.h"
 #include "support/failing_writer.h"
 #include "support/table_test_support.h"
+#include "tables/store_guards.h"
 #include "tables/table_store.h"
 
 namespace kvadrix::tables::testing {
@@ -112,6 +114,78 @@ TEST(TableSaveFailure, EveryFailingStepKeepsFileAndStoreAndNamesTheReason) {
     reloaded.LoadFromFile(saved.file);
     EXPECT_EQ(reloaded.SaveToBytes(), saved.in_memory) << c.label;
   }
+}
+
+// A change and its save as one step: a save that fails takes the change back in memory, whatever
+// it was, so the store never holds what its file does not.
+TEST(TableSaveFailure, AChangeThatCannotBeSavedIsTakenBack) {
+  const std::vector<std::pair<const char*, std::function<void(TableStore&)>>> changes = {
+      {"append", [](TableStore& t) { AppendPlayer(t, 3, "Cili Árvíztűrő"); }},
+      {"append pending",
+       [](TableStore& t) {
+         t.Append();
+         t.FieldByName("nev").SetAsString("Dóra");
+       }},
+      {"edit",
+       [](TableStore& t) {
+         t.Edit();
+         t.FieldByName("nev").SetAsString("Bella");
+         t.Post();
+       }},
+      {"delete", [](TableStore& t) { t.Delete(); }},
+      {"edit and delete",
+       [](TableStore& t) {
+         t.Edit();
+         t.FieldByName("kod").SetAsInteger(9);
+         t.First();
+         t.Delete();
+       }},
+  };
+  for (const auto& [label, change] : changes) {
+    TempFolder dir;
+    const auto file = dir / "jatekosok.xml";
+    TableStore players(PlayerFields());
+    players.CreateDataSet();
+    AppendPlayer(players, 1, "Anna");
+    AppendPlayer(players, 2, "Béla");
+    players.SaveToFile(file);
+    players.Next();  // the cursor on Béla
+    const std::string before = players.SaveToBytes();
+    {
+      FailingWriter full(WriterCall::kWrite, ENOSPC, 10);
+      ScopedFileWriter scope(full);
+      SavedChange saved(players);
+      change(players);
+      EXPECT_THROW(saved.Save(file), Error) << label;
+    }
+    EXPECT_EQ(players.SaveToBytes(), before) << label;
+    EXPECT_EQ(ReadBytes(file), before) << label;
+    EXPECT_EQ(players.RecordCount(), 2) << label;
+    EXPECT_EQ(players.FieldByName("nev").AsString(), "Béla") << label;
+    EXPECT_FALSE(players.Editing()) << label;
+    {
+      SavedChange saved(players);
+      change(players);
+      saved.Save(file);
+    }
+    TableStore reloaded(PlayerFields());
+    reloaded.LoadFromFile(file);
+    EXPECT_EQ(reloaded.SaveToBytes(), players.SaveToBytes()) << label;
+    EXPECT_NE(players.SaveToBytes(), before) << label;
+  }
+
+  // Data loaded anew inside the scope is not the data the checkpoint knew: it stays.
+  TempFolder dir;
+  TableStore players(PlayerFields());
+  players.CreateDataSet();
+  AppendPlayer(players, 1, "Anna");
+  players.SaveToFile(dir / "jatekosok.xml");
+  players.CreateDataSet();
+  {
+    SavedChange unsaved(players);
+    players.LoadFromFile(dir / "jatekosok.xml");
+  }
+  EXPECT_EQ(players.RecordCount(), 1);
 }
 
 TEST(TableSaveFailure, FolderThatCannotBeWritten) {
