@@ -26,6 +26,7 @@ AddOutcome InsertPlayer(tables::TableStore& players, const std::filesystem::path
   for (int attempt = 0; attempt < kKeyAttempts; ++attempt) {
     const int32_t key = static_cast<int32_t>(random.Below(kKeyRange));
     if (KeyTaken(players, key)) continue;
+    tables::SavedChange change(players);
     players.Append();
     players.FieldByName(kKod).SetAsInteger(key);
     players.FieldByName(kNev).SetAsString(player.name);
@@ -33,7 +34,7 @@ AddOutcome InsertPlayer(tables::TableStore& players, const std::filesystem::path
     players.FieldByName(kSzin).SetAsInteger(player.szin);
     players.FieldByName(kSzint).SetAsInteger(player.szint);
     players.Post();
-    players.SaveToFile(folder / kPlayerFile);
+    change.Save(folder / kPlayerFile);
     AddOutcome added;
     added.done = true;
     added.message = kPlayerAdded;

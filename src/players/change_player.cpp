@@ -16,6 +16,7 @@ namespace {
 void DeleteRowsOfKey(tables::TableStore& store, std::string_view field, int32_t key,
                      const std::filesystem::path& file) {
   if (!std::filesystem::exists(file)) return;
+  tables::SavedChange change(store);
   {
     const tables::FilteredView rows_of_player(store, KeyFilter(field, key));
     while (rows_of_player.Count() > 0) {
@@ -24,7 +25,7 @@ void DeleteRowsOfKey(tables::TableStore& store, std::string_view field, int32_t 
     }
   }
   store.SetFilter("");
-  store.SaveToFile(file);
+  change.Save(file);
 }
 
 }  // namespace
@@ -37,12 +38,13 @@ Outcome ModifyPlayer(tables::TableStore& players, const std::filesystem::path& f
   if (change.new_password != change.new_password_again) return Refused(kNewPasswordsDiffer);
   if (auto refusal = CheckPassword(change.new_password)) return Refused(*refusal);
   const bool new_password = !change.new_password.empty();
+  tables::SavedChange saved_change(players);
   players.Edit();
   if (new_password) players.FieldByName(kJelszo).SetAsString(change.new_password);
   players.FieldByName(kSzin).SetAsInteger(change.szin);
   players.FieldByName(kSzint).SetAsInteger(change.szint);
   players.Post();
-  players.SaveToFile(folder / kPlayerFile);
+  saved_change.Save(folder / kPlayerFile);
   return Outcome{true,
                  std::string(new_password ? kModifiedWithPassword : kModifiedWithoutPassword)};
 }
@@ -52,13 +54,19 @@ Outcome DeletePlayer(PlayerData tables, const std::filesystem::path& folder,
   const std::optional<PlayerRow> row = LocatePlayer(tables.players, chosen_name);
   if (!row) return Refused(kChooseName);
   if (row->jelszo != password) return Refused(kWrongPassword);
+  // A table that failed to load stops the deletion before anything is deleted, not half way.
+  for (const auto& [store, file] :
+       {std::pair{&tables.last_games, kLastGameFile}, std::pair{&tables.results, kResultFile}}) {
+    if (std::filesystem::exists(folder / file)) store->RequireOpen();
+  }
   DeleteRowsOfKey(tables.last_games, kNevkod, row->kod, folder / kLastGameFile);
   DeleteRowsOfKey(tables.results, kNevkod, row->kod, folder / kResultFile);
   // Only the chosen row: another row sharing its key (a damaged file) is another player.
   const std::filesystem::path player_file = folder / kPlayerFile;
   if (std::filesystem::exists(player_file) && LocatePlayer(tables.players, chosen_name)) {
+    tables::SavedChange change(tables.players);
     tables.players.Delete();
-    tables.players.SaveToFile(player_file);
+    change.Save(player_file);
   }
   return Outcome{true, std::string(kPlayerDeleted)};
 }

@@ -4,8 +4,10 @@
 #include <string>
 
 #include "board/game_clock.h"
+#include "common/error.h"
 #include "players/last_game_row.h"
 #include "players/player_tables.h"
+#include "tables/store_guards.h"
 
 namespace kvadrix::players {
 
@@ -13,13 +15,14 @@ int32_t RecordResult(tables::TableStore& results, const std::filesystem::path& f
                      int32_t puzzle_id, double start_time, double now) {
   const auto ido =
       static_cast<int32_t>(std::min<int64_t>(board::ElapsedTicks(start_time, now), INT32_MAX));
+  tables::SavedChange change(results);
   results.Append();
   results.FieldByName(kNevkod).SetAsInteger(key);
   results.FieldByName(kJatekkod).SetAsInteger(puzzle_id);
   results.FieldByName(kDatum).SetAsDateTime(now);
   results.FieldByName(kIdo).SetAsInteger(ido);
   results.Post();
-  results.SaveToFile(folder / kResultFile);
+  change.Save(folder / kResultFile);
   return ido;
 }
 
@@ -31,7 +34,12 @@ Outcome MarkLastGameFinished(tables::TableStore& last_games, const std::filesyst
 Outcome RecordCompletion(tables::TableStore& results, tables::TableStore& last_games,
                          const std::filesystem::path& folder, const CompletedGame& game) {
   RecordResult(results, folder, game.player_key, game.puzzle_id, game.start_time, game.now);
-  return MarkLastGameFinished(last_games, folder, game.player_key, game.puzzle_id);
+  // The result is recorded from here on, whatever becomes of the last-game row.
+  try {
+    return MarkLastGameFinished(last_games, folder, game.player_key, game.puzzle_id);
+  } catch (const Error& error) {
+    return Refused(error.what());
+  }
 }
 
 std::string CompletionQuestion(std::string_view time_text) {

@@ -27,8 +27,10 @@ struct CompletedGame {
   double now = 0;         // read when the result is written
 };
 
-// Both writes of a verified solution, in order: the result row is saved first and stays saved
-// even when the last-game file is damaged ("baj van!", not done).
+// Both writes of a verified solution, in order. Each is whole or not at all: a result that cannot
+// be saved throws and leaves both tables as they were; once it is saved it stays, and a
+// last-game row that cannot be written ("baj van!", a damaged or unwritable file) gives its
+// message, not done. Every function here leaves a table it could not save as it was.
 Outcome RecordCompletion(tables::TableStore& results, tables::TableStore& last_games,
                          const std::filesystem::path& folder, const CompletedGame& game);
 

@@ -14,6 +14,9 @@
 namespace kvadrix::players {
 
 inline constexpr std::string_view kLoadAGame = "Kérem töltsön be egy játékot!";
+// Asked when closing during a game could not store it.
+inline constexpr std::string_view kLeaveWithoutStoring =
+    "A félbehagyott játék nem lett elmentve.\r\nKilép mentés nélkül?";
 
 struct PlayerForPlay {
   int32_t key = 0;               // 0 when no row has the name

@@ -10,6 +10,7 @@ namespace kvadrix::players {
 Outcome WriteLastGameRow(tables::TableStore& last_games, const std::filesystem::path& folder,
                          int32_t key, int32_t puzzle_id, bool teljes,
                          std::optional<int32_t> felbe) {
+  tables::SavedChange change(last_games);
   {
     const tables::FilteredView rows_of_player(last_games, KeyFilter(kNevkod, key));
     const int rows = rows_of_player.Count();
@@ -25,7 +26,7 @@ Outcome WriteLastGameRow(tables::TableStore& last_games, const std::filesystem::
     if (felbe) last_games.FieldByName(kFelbe).SetAsInteger(*felbe);
     last_games.Post();
   }
-  last_games.SaveToFile(folder / kLastGameFile);
+  change.Save(folder / kLastGameFile);
   return Outcome{true, ""};
 }
 
