@@ -157,7 +157,7 @@ class TTabla : public QMainWindow, private solver::CandidateView, private solver
   void BjelszoClick();
   void FillNameLookup();  // dbnevek from the PlayerTable
   void BtovabbClick();
-  void FormClose();
+  bool FormClose();  // false: the window stays open and the game goes on
   void TBClick(int page);
   // Playing starts on the play page with digit 1 chosen and the grid shown, from "Tovább" and
   // from the tab strip alike.

@@ -12,7 +12,10 @@
 namespace kvadrix::app {
 
 void TTabla::closeEvent(QCloseEvent* event) {
-  Guarded([this] { FormClose(); });
+  if (!FormClose()) {
+    event->ignore();
+    return;
+  }
   QMainWindow::closeEvent(event);
 }
 
@@ -67,15 +70,22 @@ void TTabla::EnterPlayPage() {
   ShowBoard();
 }
 
-// Whatever closes the window: a game whose clock runs is remembered as unfinished. The window
-// closes even when a damaged last-game file refuses the row; the refusal has been shown.
-void TTabla::FormClose() {
-  if (!ui_.T1->isActive()) return;
+// Whatever closes the window: a game whose clock runs is remembered as unfinished. When it
+// cannot be (a damaged last-game file, a full disk), the refusal is shown and the player
+// chooses: leave without it, or stay and go on with the game, and close again later.
+bool TTabla::FormClose() {
+  if (!ui_.T1->isActive()) return true;
   const int64_t ticks = board::ElapsedTicks(start_time_, clock_.Now());
-  ui_.T1->stop();  // remembered once, however often the window is closed, even if refused
-  const players::Outcome stored = players::StoreUnfinishedGame(
-      cdsUtolso_, work_dir_, current_player_key_, current_puzzle_id_, ticks);
-  if (!stored.done) Inform(stored.message);
+  bool stored = false;
+  Guarded([&] {
+    const players::Outcome outcome = players::StoreUnfinishedGame(
+        cdsUtolso_, work_dir_, current_player_key_, current_puzzle_id_, ticks);
+    if (!outcome.done) Inform(outcome.message);
+    stored = outcome.done;
+  });
+  if (!stored && !dialogs_.Ask(std::string(players::kLeaveWithoutStoring))) return false;
+  ui_.T1->stop();  // remembered once, however often the window is closed
+  return true;
 }
 
 }  // namespace kvadrix::app

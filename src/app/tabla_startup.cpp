@@ -41,18 +41,21 @@ void TTabla::FormCreate() {
     startup_failed_ = true;
     return;
   }
-  // A table file that cannot be read ends the start-up with its message; the window still opens.
-  cds_.LoadFromFile(FilePath(puzzles::kPuzzleFile));
-  players::LoadOrCreate(cdsEredmenyek_, FilePath(players::kResultFile));
-  players::LoadOrCreate(cdsUtolso_, FilePath(players::kLastGameFile));
+  // Each table file loads on its own: a damaged one is reported and stays closed, so its later
+  // uses repeat its error and its file is never saved over, while the other tables work.
+  Guarded([this] { puzzles::LoadPuzzleTable(cds_, FilePath(puzzles::kPuzzleFile)); });
+  Guarded([this] { players::LoadOrCreate(cdsEredmenyek_, FilePath(players::kResultFile)); });
+  Guarded([this] { players::LoadOrCreate(cdsUtolso_, FilePath(players::kLastGameFile)); });
   ui_.Bexcel->setEnabled(false);
   board::ResetBoard(game_);  // the labels already show their first captions
   game_.selected_digit = 1;
   cdsOsszes_.CreateDataSet();
   PrepareFirstLevel();
   if (std::filesystem::exists(FilePath(players::kPlayerFile))) {
-    ReloadPlayerList();
-    if (player_count_ != 0) ui_.Ekiv->setText(ui_.Mnevek->item(0)->text());
+    Guarded([this] {
+      ReloadPlayerList();
+      if (player_count_ != 0) ui_.Ekiv->setText(ui_.Mnevek->item(0)->text());
+    });
   } else {
     cdsjatekosok_.CreateDataSet();
     ui_.Bmod->setEnabled(false);

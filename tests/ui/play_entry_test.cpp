@@ -227,8 +227,16 @@ class PlayEntryTest : public QObject {
     Click(w.Find<QPushButton>("Btovabb"));
     LoadPuzzle(w, QStringLiteral("Könnyű"), QStringLiteral("2"));
     QVERIFY(ClockRuns(w));
-    w.window->close();
-    QCOMPARE(TakeTexts(w), (Texts{"baj van!", "baj van!"}));
+    // Not stored: the player may stay and go on with the game, or leave without it.
+    const std::string leave = "A félbehagyott játék nem lett elmentve.\r\nKilép mentés nélkül?";
+    w.dialogs.answers = {false};
+    QVERIFY(!w.window->close());
+    QCOMPARE(TakeTexts(w), (Texts{"baj van!", "baj van!", leave}));
+    QVERIFY(w.window->isVisible());
+    QVERIFY(ClockRuns(w));
+    w.dialogs.answers = {true};
+    QVERIFY(w.window->close());
+    QCOMPARE(TakeTexts(w), (Texts{"baj van!", leave}));
     QVERIFY(!w.window->isVisible());
     QCOMPARE(folder.ReadText("utolso.xml"), before);
   }
