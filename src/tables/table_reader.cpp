@@ -18,6 +18,42 @@ enum class Element { kPacket, kMetadata, kFields, kField, kParams, kParam, kRowD
 
 constexpr int kRowStateSlot = -2;
 
+// The parser's own faults in the user's words; rare ones keep the parser's text.
+std::string XmlErrorText(XML_Error code) {
+  switch (code) {
+    case XML_ERROR_NO_ELEMENTS:
+    case XML_ERROR_UNCLOSED_TOKEN:
+    case XML_ERROR_PARTIAL_CHAR:
+    case XML_ERROR_UNCLOSED_CDATA_SECTION:
+      return "a fájl idő előtt véget ér (csonka)";
+    case XML_ERROR_INVALID_TOKEN:
+      return "érvénytelen karakter vagy jel";
+    case XML_ERROR_SYNTAX:
+      return "szintaktikai hiba";
+    case XML_ERROR_TAG_MISMATCH:
+      return "a záró elem nem a nyitott elemet zárja";
+    case XML_ERROR_DUPLICATE_ATTRIBUTE:
+      return "egy tulajdonság kétszer szerepel";
+    case XML_ERROR_JUNK_AFTER_DOC_ELEMENT:
+      return "a fő elem után még szöveg áll";
+    case XML_ERROR_UNDEFINED_ENTITY:
+      return "ismeretlen entitás";
+    case XML_ERROR_BAD_CHAR_REF:
+      return "hibás karakterhivatkozás";
+    case XML_ERROR_MISPLACED_XML_PI:
+    case XML_ERROR_XML_DECL:
+      return "hibás XML-deklaráció";
+    case XML_ERROR_UNKNOWN_ENCODING:
+      return "ismeretlen kódolás";
+    case XML_ERROR_INCORRECT_ENCODING:
+      return "a kódolás nem egyezik a megadottal";
+    case XML_ERROR_NO_MEMORY:
+      return "nincs elég memória";
+    default:
+      return XML_ErrorString(code);
+  }
+}
+
 class Reader {
  public:
   TableData Read(std::string_view file);
@@ -58,6 +94,8 @@ class Reader {
 
   XML_Parser parser_ = nullptr;
   std::string error_;
+  XML_Size error_line_ = 0;  // where the element or declaration that failed begins
+  XML_Size error_column_ = 0;
   std::vector<Element> open_;
   TableData data_;
   std::vector<FieldDef> read_fields_;
@@ -74,6 +112,9 @@ class Reader {
 void Reader::Fail(std::string message) {
   if (!error_.empty()) return;
   error_ = message.empty() ? "ismeretlen hiba" : std::move(message);
+  // Inside a handler the parser stands at the start of its element; once stopped, past it.
+  error_line_ = XML_GetCurrentLineNumber(parser_);
+  error_column_ = XML_GetCurrentColumnNumber(parser_);
   XML_StopParser(parser_, XML_FALSE);
 }
 
@@ -310,13 +351,14 @@ TableData Reader::Read(std::string_view file) {
   XML_SetStartDoctypeDeclHandler(parser_, &Reader::OnDoctype);
   const XML_Status status =
       XML_Parse(parser_, input.bytes.data(), static_cast<int>(input.bytes.size()), XML_TRUE);
-  if (!error_.empty() || status != XML_STATUS_OK) {
-    const std::string where = std::string(" (") +
-                              std::to_string(XML_GetCurrentLineNumber(parser_)) +
-                              std::string(". sor, ") +
-                              std::to_string(XML_GetCurrentColumnNumber(parser_) + 1) + ". oszlop)";
-    if (!error_.empty()) throw Error(error_ + where);
-    throw Error(std::string("hibás XML: ") + XML_ErrorString(XML_GetErrorCode(parser_)) + where);
+  const auto where = [](XML_Size line, XML_Size column) {
+    return std::string(" (") + std::to_string(line) + std::string(". sor, ") +
+           std::to_string(column + 1) + ". oszlop)";
+  };
+  if (!error_.empty()) throw Error(error_ + where(error_line_, error_column_));
+  if (status != XML_STATUS_OK) {
+    throw Error(std::string("hibás XML: ") + XmlErrorText(XML_GetErrorCode(parser_)) +
+                where(XML_GetCurrentLineNumber(parser_), XML_GetCurrentColumnNumber(parser_)));
   }
   if (!metadata_seen_) throw Error("hiányzik a METADATA elem");
   return std::move(data_);

@@ -44,7 +44,9 @@ TEST(TableFileFailure, MalformedFilesAreRefusedWithTheirFault) {
       {ResultFile("<PARAMS/>", "<ROW datum=\"20061332\"/>"), "\"datum\" mező értéke hibás"},
       {ResultFile("<PARAMS/>", "<ROW nev=\"x\"/>"), "ismeretlen mező"},
       {ResultFile("<PARAMS/>", "<ROW RowState=\"-1\"/>"), "RowState"},
-      {ResultFile("<PARAMS/>", "<ROW RowState=\"16\"/>"), "ismeretlen RowState érték: \"16\""},
+      // The place is where the refused element begins.
+      {ResultFile("<PARAMS/>", "<ROW RowState=\"16\"/>"),
+       "ismeretlen RowState érték: \"16\" (1. sor, 287. oszlop)"},
       {ResultFile("<PARAMS/>", "<ROW RowState=\"3\"/>"), "ismeretlen RowState érték: \"3\""},
       // Code page 1250 has no character for 0x81; no file the program wrote holds it.
       {ResultFile("<PARAMS/>", "<ROW jatekkod=\"1\x81\"/>"),
@@ -62,6 +64,8 @@ TEST(TableFileFailure, MalformedFilesAreRefusedWithTheirFault) {
        "attrname=\"A\" fieldtype=\"i4\"/></FIELDS></METADATA></DATAPACKET>",
        "kétszer"},
       {"", "hibás XML"},
+      {ResultFile("<PARAMS/>", "").substr(0, 290),
+       "hibás XML: a fájl idő előtt véget ér (csonka) (1. sor, 287. oszlop)"},
   };
   for (const auto& [file, fault] : cases) {
     TableStore table;
