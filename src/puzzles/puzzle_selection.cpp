@@ -72,6 +72,7 @@ GameNumberList PrepareFirstLevel(tables::TableStore& puzzles) {
 LoadChoice ChoosePuzzle(tables::TableStore& puzzles, std::string_view level_text,
                         std::string_view number_text) {
   if (level_text.empty()) return LoadChoice{false, std::string(kChooseLevel)};
+  puzzles.RequireOpen();  // a library that failed to load says so, not "choose another game"
   if (Trimmed(number_text).empty()) return LoadChoice{false, std::string(kNoSinglePuzzle)};
   const std::optional<char> code = LevelCodeFromName(level_text);
   const int32_t number = ParseGameNumber(number_text);

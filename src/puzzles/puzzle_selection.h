@@ -42,7 +42,8 @@ struct LoadChoice {
 // BbetoltesClick after the Board was reset: filters the table to the level and game number and
 // starts the puzzle when exactly one matches; otherwise the filter stays on. An empty game
 // number (a level without puzzles leaves the box empty) matches nothing and leaves the table
-// alone; any other text that is not a whole number throws kvadrix::Error and changes nothing.
+// alone; any other text that is not a whole number throws kvadrix::Error and changes nothing,
+// and so does a library that failed to load, with its load error.
 LoadChoice ChoosePuzzle(tables::TableStore& puzzles, std::string_view level_text,
                         std::string_view number_text);
 
