@@ -2,6 +2,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "app/plain_label.h"
 #include "app/tabla.h"
 #include "board/game_clock.h"
 #include "board/givens.h"
@@ -63,7 +64,7 @@ void TTabla::ShowBestResults() {
   const players::BestResultTexts texts = players::ShowBestResults(
       cdsEredmenyek_, cdsjatekosok_, current_player_key_, current_puzzle_id_);
   ui_.Lnaeredmeny->setText(QString::fromStdString(texts.player_best));
-  ui_.Lnevvalaki->setText(QString::fromStdString(texts.holder_name));
+  SetPlainText(ui_.Lnevvalaki, QString::fromStdString(texts.holder_name));
   ui_.Lnveredmeny->setText(QString::fromStdString(texts.record_time));
 }
 

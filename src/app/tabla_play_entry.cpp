@@ -3,6 +3,7 @@
 #include <QSignalBlocker>
 
 #include "app/core_text.h"
+#include "app/plain_label.h"
 #include "app/tabla.h"
 #include "board/game_clock.h"
 #include "players/best_results.h"
@@ -26,7 +27,7 @@ void TTabla::BtovabbClick() {
   }
   EnterPlayPage();
   const QString chosen = ui_.Ekiv->text();
-  ui_.Lnevaki->setText(chosen + FromCore(players::kBestSuffix));
+  SetPlainText(ui_.Lnevaki, chosen + FromCore(players::kBestSuffix));
   current_player_name_ = players::CurrentPlayerName(chosen.toStdString());
 
   const players::PlayerForPlay player =
@@ -60,7 +61,7 @@ void TTabla::BtovabbClick() {
 }
 
 void TTabla::ShowPlayerInStatusBar() {
-  ui_.sb_text->setText(QStringLiteral("Játékos neve: ") + ui_.Ekiv->text());
+  SetPlainText(ui_.sb_text, QStringLiteral("Játékos neve: ") + ui_.Ekiv->text());
 }
 
 void TTabla::EnterPlayPage() {
