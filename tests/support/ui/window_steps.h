@@ -47,16 +47,20 @@ inline void LoadPuzzle(const WindowUnderTest& w, const QString& level, const QSt
   Click(w.Find<QPushButton>("Bbetoltes"));
 }
 
-// Fills every empty cell of a puzzle made by GivensOfSolvedGrid with its digit, by clicks.
-inline void FillEmptyCells(const WindowUnderTest& w) {
+// Fills every empty cell of a puzzle made by GivensOfSolvedGrid with its digit, by clicks, and
+// returns the last cell filled (none when there was no empty cell).
+inline QLabel* FillEmptyCells(const WindowUnderTest& w) {
+  QLabel* last = nullptr;
   for (int row = 1; row <= 9; ++row) {
     for (int col = 1; col <= 9; ++col) {
       auto* cell = w.window->findChild<QLabel*>(QStringLiteral("L%1%2").arg(row).arg(col));
       if (cell->text() != QStringLiteral("_")) continue;
       Click(w.Find<QPushButton>(qPrintable(QStringLiteral("B%1").arg(SolvedGridDigit(row, col)))));
       QTest::mouseClick(cell, Qt::LeftButton);
+      last = cell;
     }
   }
+  return last;
 }
 
 inline std::string CompletionQuestion(const QString& time) {
