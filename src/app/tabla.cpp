@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include "app/control_names.h"
 #include "app/summary_model.h"
 #include "app/ui_look.h"
 #include "app/widget_factory.h"
@@ -86,6 +87,7 @@ void TTabla::BuildWindow() {
   BuildPlayPage(pages[1]);
   BuildSummaryPage(pages[2]);
   BuildGrid(central);  // after the tab control, so the grid lies over it
+  NameUncaptionedControls(ui_);
 
   ui_.SB = new QStatusBar(this);
   ui_.SB->setObjectName(QStringLiteral("SB"));

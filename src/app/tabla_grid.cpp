@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QString>
 
+#include "app/cell_accessibility.h"
 #include "app/tabla.h"
 #include "app/ui_look.h"
 #include "board/cells.h"
@@ -62,6 +63,10 @@ QGroupBox* MakeBox(QWidget* parent, const QString& name, const QColor& colour) {
 
 void SetLabelColour(QLabel* label, const QColor& colour) { SetTextColour(label, colour); }
 
+void SetAccessibleName(QWidget* widget, const QString& name) {
+  if (widget->accessibleName() != name) widget->setAccessibleName(name);  // repaints are frequent
+}
+
 }  // namespace
 
 void TTabla::BuildGrid(QWidget* parent) {
@@ -97,6 +102,7 @@ void TTabla::BuildGrid(QWidget* parent) {
         candidates->setAutoFillBackground(true);
         ui_.digit_labels[row][col] = digit;
         ui_.candidate_labels[row][col] = candidates;
+        NameCell(row, col);
       }
     }
   }
@@ -115,7 +121,7 @@ void TTabla::PaintCell(int row, int col) {
   const CellLabels cell = *LocateCellLabels(row, col);
   const int digit = game_.board.At(row, col);
   cell.digit->setText(digit ? QString(QChar('0' + digit)) : kEmptyCell);
-  ShowCandidates(row, col, game_.candidates.Text(row, col));
+  ShowCandidates(row, col, game_.candidates.Text(row, col));  // and names both labels
   const QColor& colour = game_.IsPlayerCell(row, col) ? kPlayerCellColour : kGivenCellColour;
   SetLabelColour(cell.digit, colour);
   SetLabelColour(cell.candidates, colour);
@@ -162,7 +168,24 @@ void TTabla::HideBoard() {
 void TTabla::ShowCandidates(int row, int col, std::string_view text) {
   if (const std::optional<CellLabels> cell = LocateCellLabels(row, col)) {
     cell->candidates->setText(QString::fromLatin1(text.data(), qsizetype(text.size())));
+    NameCell(row, col);
   }
+}
+
+void TTabla::NameCell(int row, int col) {
+  const uint32_t key = 1u << 20 | uint32_t(candidates_shown_) << 19 |
+                       uint32_t(game_.IsPlayerCell(row, col)) << 18 |
+                       uint32_t(game_.board.At(row, col)) << 12 | game_.candidates.Mask(row, col);
+  uint32_t& named = named_cells_[board::CellIndex(row, col)];
+  if (named == key) return;
+  named = key;
+  const CellLabels cell = *LocateCellLabels(row, col);
+  const std::optional<std::string_view> candidates =
+      candidates_shown_ ? std::optional(game_.candidates.Text(row, col)) : std::nullopt;
+  const CellNames names = CellAccessibleNames(row, col, game_.board.At(row, col),
+                                              game_.IsPlayerCell(row, col), candidates);
+  SetAccessibleName(cell.digit, names.digit);
+  SetAccessibleName(cell.candidates, names.candidates);
 }
 
 }  // namespace kvadrix::app
