@@ -41,7 +41,12 @@ const QColor kBoxBorder(32, 64, 64);
 // and styling the 162 labels that way took a sixth of the program's start.
 class GridBox : public QGroupBox {
  public:
-  GridBox(QWidget* parent, const QColor& fill) : QGroupBox(parent), fill_(fill) {}
+  GridBox(QWidget* parent, const QColor& fill) : QGroupBox(parent), fill_(fill) {
+    // The opaque candidate labels fill with this; set once here rather than on each of them.
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, fill);
+    setPalette(palette);
+  }
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -91,14 +96,11 @@ void TTabla::BuildGrid(QWidget* parent) {
         auto* candidates = new QLabel(kAllCandidates, group);
         candidates->setObjectName(QStringLiteral("S%1%2").arg(row).arg(col));
         candidates->setGeometry(kCandidateLeft[j], kCandidateTop[i], 54, 13);
-        candidates->setFont(UiFont(11));
+        // The window's 11-pixel font, inherited, as the box's colour is.
         candidates->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         SetLabelColour(candidates, kGivenCellColour);
         // Opaque, so the empty cell's "_", which hangs below the digit's baseline, does not
         // strike through the candidates; it shows again when the candidates are hidden.
-        QPalette fill = candidates->palette();
-        fill.setColor(QPalette::Window, place.colour);
-        candidates->setPalette(fill);
         candidates->setAutoFillBackground(true);
         ui_.digit_labels[row][col] = digit;
         ui_.candidate_labels[row][col] = candidates;
