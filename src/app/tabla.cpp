@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include "app/control_names.h"
 #include "app/summary_model.h"
 #include "app/ui_look.h"
 #include "app/widget_factory.h"
@@ -70,14 +71,7 @@ void TTabla::BuildWindow() {
   setCentralWidget(central);
 
   ui_.TB = Named(new QTabWidget(central), "TB", QRect(16, 2, 761, 655));
-  ui_.TB->setStyleSheet(QStringLiteral(
-      "QTabWidget#TB::pane { border: 1px solid rgb(32, 80, 80); background: rgb(64, 128, 128); }"
-      "QTabWidget#TB > QTabBar::tab { background: rgb(48, 104, 104); color: rgb(255, 255, 128);"
-      " padding: 4px 18px; border: 1px solid rgb(32, 80, 80); border-bottom: none;"
-      " border-top-left-radius: 4px; border-top-right-radius: 4px; font-weight: bold; }"
-      "QTabWidget#TB > QTabBar::tab:selected { background: rgb(64, 128, 128); }"
-      // Small buttons ("Vissza" is 42 x 17) keep their captions whole.
-      "QPushButton { padding: 0px 2px; }"));
+  ui_.TB->setStyleSheet(PagesStyleSheet());  // before the pages, so it holds as they are built
   const char* page_names[] = {"TabNev", "TabJatek", "TabOsszesites"};
   const QString captions[] = {QStringLiteral("Név"), QStringLiteral("Játék"),
                               QStringLiteral("Összesítés")};
@@ -93,6 +87,7 @@ void TTabla::BuildWindow() {
   BuildPlayPage(pages[1]);
   BuildSummaryPage(pages[2]);
   BuildGrid(central);  // after the tab control, so the grid lies over it
+  NameUncaptionedControls(ui_);
 
   ui_.SB = new QStatusBar(this);
   ui_.SB->setObjectName(QStringLiteral("SB"));

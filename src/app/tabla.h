@@ -3,6 +3,8 @@
 // Handlers keep the names of the controls and events they serve (BhozzaClick, CBBeChange...);
 // the rules behind them live in the Qt-free core.
 #include <QMainWindow>
+#include <array>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -176,6 +178,8 @@ class TTabla : public QMainWindow, private solver::CandidateView, private solver
 
   // The candidate labels follow the core's CandidateGrid.
   void ShowCandidates(int row, int col, std::string_view text) override;
+  // The accessible names of a cell's two labels, from the game state.
+  void NameCell(int row, int col);
 
   // Switches as the aid check boxes stand right now.
   solver::AidSwitches CurrentSwitches() const;
@@ -204,6 +208,10 @@ class TTabla : public QMainWindow, private solver::CandidateView, private solver
 
   // Game state.
   board::GameState game_;
+  bool candidates_shown_ = true;  // "Felfedése" and "Elrejtése" switch the candidate labels
+  // What each cell's accessible names were last made from, so a repaint that changes nothing
+  // builds no names.
+  std::array<uint32_t, board::kCellCount> named_cells_{};
   double start_time_ = 0;
   int32_t current_puzzle_id_ = 0;
 

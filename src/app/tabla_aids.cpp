@@ -110,16 +110,24 @@ void TTabla::CBOClick() {
 }
 
 void TTabla::BfelClick() {
+  candidates_shown_ = true;
   for (int row = 1; row <= 9; ++row) {
-    for (int col = 1; col <= 9; ++col) LocateCellLabels(row, col)->candidates->show();
+    for (int col = 1; col <= 9; ++col) {
+      LocateCellLabels(row, col)->candidates->show();
+      NameCell(row, col);
+    }
   }
   ui_.Bfel->hide();
   ui_.Bel->show();
 }
 
 void TTabla::BelClick() {
+  candidates_shown_ = false;
   for (int row = 1; row <= 9; ++row) {
-    for (int col = 1; col <= 9; ++col) LocateCellLabels(row, col)->candidates->hide();
+    for (int col = 1; col <= 9; ++col) {
+      LocateCellLabels(row, col)->candidates->hide();
+      NameCell(row, col);
+    }
   }
   ui_.Bfel->show();
   ui_.Bel->hide();

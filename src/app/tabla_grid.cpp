@@ -1,7 +1,9 @@
 // The 9x9 grid laid over the tab control: nine box group boxes, the strip above them and the
 // 81 pairs of cell labels, with the cell operations every other part uses.
+#include <QPainter>
 #include <QString>
 
+#include "app/cell_accessibility.h"
 #include "app/tabla.h"
 #include "app/ui_look.h"
 #include "board/cells.h"
@@ -32,16 +34,43 @@ constexpr int kCandidateTop[4] = {0, 40, 96, 152};
 const QString kEmptyCell = QStringLiteral("_");
 const QString kAllCandidates = QStringLiteral("123456789");  // the labels' first captions
 
+const QColor kBoxBorder(32, 64, 64);
+
+// A box of the grid: its fill and a one-pixel border, painted here. A style sheet would do the
+// same, but it would bring its 18 cell labels under the style sheet machinery too, and building
+// and styling the 162 labels that way took a sixth of the program's start.
+class GridBox : public QGroupBox {
+ public:
+  GridBox(QWidget* parent, const QColor& fill) : QGroupBox(parent), fill_(fill) {
+    // The opaque candidate labels fill with this; set once here rather than on each of them.
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, fill);
+    setPalette(palette);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.fillRect(rect(), fill_);
+    painter.setPen(kBoxBorder);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  }
+
+ private:
+  QColor fill_;
+};
+
 QGroupBox* MakeBox(QWidget* parent, const QString& name, const QColor& colour) {
-  auto* box = new QGroupBox(parent);
+  auto* box = new GridBox(parent, colour);
   box->setObjectName(name);
-  box->setStyleSheet(QStringLiteral("QGroupBox#%1 { background-color: %2; border: 1px solid "
-                                    "rgb(32, 64, 64); margin: 0px; }")
-                         .arg(name, colour.name()));
   return box;
 }
 
 void SetLabelColour(QLabel* label, const QColor& colour) { SetTextColour(label, colour); }
+
+void SetAccessibleName(QWidget* widget, const QString& name) {
+  if (widget->accessibleName() != name) widget->setAccessibleName(name);  // repaints are frequent
+}
 
 }  // namespace
 
@@ -67,17 +96,15 @@ void TTabla::BuildGrid(QWidget* parent) {
         auto* candidates = new QLabel(kAllCandidates, group);
         candidates->setObjectName(QStringLiteral("S%1%2").arg(row).arg(col));
         candidates->setGeometry(kCandidateLeft[j], kCandidateTop[i], 54, 13);
-        candidates->setFont(UiFont(11));
+        // The window's 11-pixel font, inherited, as the box's colour is.
         candidates->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         SetLabelColour(candidates, kGivenCellColour);
         // Opaque, so the empty cell's "_", which hangs below the digit's baseline, does not
         // strike through the candidates; it shows again when the candidates are hidden.
-        QPalette fill = candidates->palette();
-        fill.setColor(QPalette::Window, place.colour);
-        candidates->setPalette(fill);
         candidates->setAutoFillBackground(true);
         ui_.digit_labels[row][col] = digit;
         ui_.candidate_labels[row][col] = candidates;
+        NameCell(row, col);
       }
     }
   }
@@ -96,7 +123,7 @@ void TTabla::PaintCell(int row, int col) {
   const CellLabels cell = *LocateCellLabels(row, col);
   const int digit = game_.board.At(row, col);
   cell.digit->setText(digit ? QString(QChar('0' + digit)) : kEmptyCell);
-  ShowCandidates(row, col, game_.candidates.Text(row, col));
+  ShowCandidates(row, col, game_.candidates.Text(row, col));  // and names both labels
   const QColor& colour = game_.IsPlayerCell(row, col) ? kPlayerCellColour : kGivenCellColour;
   SetLabelColour(cell.digit, colour);
   SetLabelColour(cell.candidates, colour);
@@ -143,7 +170,24 @@ void TTabla::HideBoard() {
 void TTabla::ShowCandidates(int row, int col, std::string_view text) {
   if (const std::optional<CellLabels> cell = LocateCellLabels(row, col)) {
     cell->candidates->setText(QString::fromLatin1(text.data(), qsizetype(text.size())));
+    NameCell(row, col);
   }
+}
+
+void TTabla::NameCell(int row, int col) {
+  const uint32_t key = 1u << 20 | uint32_t(candidates_shown_) << 19 |
+                       uint32_t(game_.IsPlayerCell(row, col)) << 18 |
+                       uint32_t(game_.board.At(row, col)) << 12 | game_.candidates.Mask(row, col);
+  uint32_t& named = named_cells_[board::CellIndex(row, col)];
+  if (named == key) return;
+  named = key;
+  const CellLabels cell = *LocateCellLabels(row, col);
+  const std::optional<std::string_view> candidates =
+      candidates_shown_ ? std::optional(game_.candidates.Text(row, col)) : std::nullopt;
+  const CellNames names = CellAccessibleNames(row, col, game_.board.At(row, col),
+                                              game_.IsPlayerCell(row, col), candidates);
+  SetAccessibleName(cell.digit, names.digit);
+  SetAccessibleName(cell.candidates, names.candidates);
 }
 
 }  // namespace kvadrix::app

@@ -5,9 +5,6 @@
 
 namespace kvadrix::app {
 void TTabla::BuildNamesPage(QWidget* page) {
-  // A password box reads its mask character when it is made; under the tab control's style
-  // sheet only a rule already in force then turns Qt's bullet into "*".
-  page->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
   ui_.Label3 = MakeYellowLabel(page, "Label3", QStringLiteral("Kiválasztott játékos:"),
                                QRect(40, 36, 200, 18), 13, true);
   ui_.Ekiv = Named(new QLineEdit(page), "Ekiv", QRect(40, 58, 180, 24));
@@ -15,8 +12,8 @@ void TTabla::BuildNamesPage(QWidget* page) {
   ui_.Label4 = MakeYellowLabel(page, "Label4", QStringLiteral("/Max. 5 játékos játszhat!!!/"),
                                QRect(40, 88, 200, 16));
 
-  ui_.GroupBox2 = MakeGroup(page, "GroupBox2", QStringLiteral("Tevékenységek "),
-                            QRect(40, 116, 180, 132), kLightYellow);
+  ui_.GroupBox2 =
+      MakeGroup(page, "GroupBox2", QStringLiteral("Tevékenységek "), QRect(40, 116, 180, 132));
   ui_.Bhozza =
       MakeButton(ui_.GroupBox2, "Bhozza", QStringLiteral("Hozzáad"), QRect(20, 24, 140, 27));
   ui_.Bmod = MakeButton(ui_.GroupBox2, "Bmod", QStringLiteral("Módosít"), QRect(20, 58, 140, 27));
@@ -28,7 +25,7 @@ void TTabla::BuildNamesPage(QWidget* page) {
   ui_.Mnevek->setFont(UiFont(13));
 
   ui_.GBuj = MakeGroup(page, "GBuj", QStringLiteral("Új játékos adatainak felvitele "),
-                       QRect(450, 36, 285, 264), kLightYellow);
+                       QRect(450, 36, 285, 264));
   ui_.GBuj->setEnabled(false);
   QWidget* form = ui_.GBuj;
   ui_.Lnev = MakeYellowLabel(form, "Lnev", QStringLiteral("Név /minimum 3 karakter/:"),

@@ -9,8 +9,8 @@
 
 namespace kvadrix::app {
 void TTabla::BuildPlayPage(QWidget* page) {
-  ui_.GroupBox16 = MakeGroup(page, "GroupBox16", QStringLiteral("Játék betöltése "),
-                             QRect(0, 0, 170, 73), kLightYellow);
+  ui_.GroupBox16 =
+      MakeGroup(page, "GroupBox16", QStringLiteral("Játék betöltése "), QRect(0, 0, 170, 73));
   ui_.CBBe = Named(new QComboBox(ui_.GroupBox16), "CBBe", QRect(8, 18, 78, 22));
   ui_.CBBe->setEditable(true);
   ui_.CBBe->setInsertPolicy(QComboBox::NoInsert);
@@ -33,8 +33,7 @@ void TTabla::BuildPlayPage(QWidget* page) {
 
   BuildResultLabels(page);
 
-  ui_.UDO =
-      MakeGroup(page, "UDO", QStringLiteral("Számbeállítás "), QRect(0, 76, 392, 48), kLightYellow);
+  ui_.UDO = MakeGroup(page, "UDO", QStringLiteral("Számbeállítás "), QRect(0, 76, 392, 48));
   for (int i = 0; i < 10; ++i) {
     const int digit = i < 9 ? i + 1 : 0;  // left to right: 1..9, then the eraser
     const QString caption = digit ? QString::number(digit) : QStringLiteral("_");
@@ -45,14 +44,13 @@ void TTabla::BuildPlayPage(QWidget* page) {
     ui_.digit_buttons[digit] = button;
   }
 
-  ui_.GroupBox11 = MakeGroup(page, "GroupBox11", QStringLiteral("Idő mérése "),
-                             QRect(398, 76, 118, 48), kLightYellow);
+  ui_.GroupBox11 =
+      MakeGroup(page, "GroupBox11", QStringLiteral("Idő mérése "), QRect(398, 76, 118, 48));
   ui_.Label1 =
       MakeYellowLabel(ui_.GroupBox11, "Label1", QStringLiteral("Idő:"), QRect(10, 22, 28, 16), 13);
   ui_.Lido = MakeYellowLabel(ui_.GroupBox11, "Lido", QStringLiteral("00:00"), QRect(42, 17, 70, 24),
                              20, true);
-  ui_.GroupBox10 = MakeGroup(page, "GroupBox10", QStringLiteral("Maradt "), QRect(522, 76, 70, 48),
-                             kLightYellow);
+  ui_.GroupBox10 = MakeGroup(page, "GroupBox10", QStringLiteral("Maradt "), QRect(522, 76, 70, 48));
   ui_.Lmaradt = MakeYellowLabel(ui_.GroupBox10, "Lmaradt", QStringLiteral("81"),
                                 QRect(10, 17, 50, 24), 20, true);
   ui_.Lmaradt->setAlignment(Qt::AlignCenter);
@@ -62,8 +60,8 @@ void TTabla::BuildPlayPage(QWidget* page) {
 }
 
 void TTabla::BuildAidControls(QWidget* page) {
-  ui_.GroupBox12 = MakeGroup(page, "GroupBox12", QStringLiteral("Segítség... "),
-                             QRect(176, 0, 193, 73), kLightYellow);
+  ui_.GroupBox12 =
+      MakeGroup(page, "GroupBox12", QStringLiteral("Segítség... "), QRect(176, 0, 193, 73));
   QWidget* aids = ui_.GroupBox12;
   ui_.CBE = MakeCheck(aids, "CBE", QStringLiteral("1"), QStringLiteral("Single Position"),
                       QRect(8, 16, 30, 17), true);
@@ -86,15 +84,14 @@ void TTabla::BuildAidControls(QWidget* page) {
   for (QCheckBox* box : {ui_.CBE, ui_.CBE2, ui_.CBE3, ui_.CBO}) SetTextColour(box, kLightYellow);
 
   ui_.GroupBox13 = MakeGroup(page, "GroupBox13", QStringLiteral("Kirakás - Segítséggel "),
-                             QRect(376, 35, 113, 38), kLightYellow);
+                             QRect(376, 35, 113, 38));
   ui_.GroupBox13->setFont(UiFont(10));  // the caption is long for the box's 113 pixels
   ui_.Bcsak1 =
       MakeButton(ui_.GroupBox13, "Bcsak1", QStringLiteral("Csak 1"), QRect(10, 16, 47, 17));
   ui_.Bteljes =
       MakeButton(ui_.GroupBox13, "Bteljes", QStringLiteral("Teljes"), QRect(58, 16, 47, 17));
 
-  ui_.GroupBox15 =
-      MakeGroup(page, "GroupBox15", QStringLiteral("Szint "), QRect(376, 0, 163, 33), kLightYellow);
+  ui_.GroupBox15 = MakeGroup(page, "GroupBox15", QStringLiteral("Szint "), QRect(376, 0, 163, 33));
   QWidget* level = ui_.GroupBox15;
   ui_.rbk = MakeRadio(level, "rbk", QStringLiteral("K"), QStringLiteral("Kezdő"),
                       QRect(6, 13, 32, 17), true);
@@ -112,15 +109,13 @@ void TTabla::BuildAidControls(QWidget* page) {
 
 void TTabla::BuildResultLabels(QWidget* page) {
   ui_.GroupBox3 = MakeGroup(page, "GroupBox3", QStringLiteral("Eredmények az adott játékról "),
-                            QRect(545, 0, 210, 73), FromBgr(8454143));
+                            QRect(545, 0, 210, 73));
   QWidget* results = ui_.GroupBox3;
   ui_.Lnevaki =
       MakeYellowLabel(results, "Lnevaki", FromCore(players::kBestSuffix), QRect(8, 16, 140, 16));
   ui_.Lnaeredmeny = MakeYellowLabel(results, "Lnaeredmeny", FromCore(players::kNoTime),
                                     QRect(150, 16, 56, 16), 11, true);
   ui_.GroupBox4 = Named(new QGroupBox(results), "GroupBox4", QRect(8, 34, 194, 2));
-  ui_.GroupBox4->setStyleSheet(
-      QStringLiteral("QGroupBox#GroupBox4 { border: 1px solid rgba(255, 255, 255, 90); }"));
   ui_.Label5 = MakeYellowLabel(results, "Label5", QStringLiteral("A legjobb eredmény:"),
                                QRect(8, 38, 194, 16));
   ui_.Lnevvalaki = MakeYellowLabel(results, "Lnevvalaki", FromCore(players::kNoRecordHolder),

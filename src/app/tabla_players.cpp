@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "app/checked_change.h"
+#include "app/control_names.h"
 #include "app/press_hook.h"
 #include "app/storable_text.h"
 #include "app/tabla.h"
@@ -79,6 +80,7 @@ void EnterFormMode(TablaControls& ui, FormMode mode) {
   if (!add) ui.dbnevek->setEnabled(true);
   if (!remove) SetEnabled({ui.Bjelszo2, ui.SE, ui.RBujk, ui.RBujh, ui.RBujm}, true);
   if (modify) SetEnabled({ui.BjelszoR, ui.Bmodosit}, true);
+  NameUncaptionedControls(ui);  // the edits are named after the captions just set
   (add ? static_cast<QWidget*>(ui.Eujnev) : ui.dbnevek)->setFocus();
 }
 

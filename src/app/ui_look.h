@@ -26,6 +26,11 @@ QFont UiFont(int pixel_size, bool bold = false);
 // wide, so a 33-pixel digit still fits its 18-pixel label.
 void InstallFontSubstitution();
 
+// The window's one style sheet, on the tab control and so over its three pages: the tabs and
+// their pane, the small buttons, the password masks and the group boxes' frames and captions.
+// One sheet rather than one per control keeps the style work for each control small.
+QString PagesStyleSheet();
+
 // Text colour of a widget's labels and captions.
 void SetTextColour(class QWidget* widget, const QColor& colour);
 

@@ -5,14 +5,8 @@
 namespace kvadrix::app {
 
 QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& caption,
-                     const QRect& geometry, const QColor& caption_colour) {
+                     const QRect& geometry) {
   auto* group = Named(new QGroupBox(caption, parent), name, geometry);
-  group->setStyleSheet(
-      QStringLiteral("QGroupBox#%1 { border: 1px solid rgba(255, 255, 255, 90); border-radius: 3px;"
-                     " margin-top: 7px; }"
-                     "QGroupBox#%1::title { subcontrol-origin: margin; left: 5px; padding: 0 1px;"
-                     " color: %2; }")
-          .arg(QString::fromLatin1(name), caption_colour.name()));
   group->setFont(UiFont(11));
   return group;
 }

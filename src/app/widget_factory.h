@@ -35,9 +35,9 @@ inline QPushButton* MakeButton(QWidget* parent, const char* name, const QString&
 QLabel* MakeYellowLabel(QWidget* parent, const char* name, const QString& caption,
                         const QRect& geometry, int pixel_size = 11, bool bold = false);
 
-// A group box whose caption is drawn in the given colour.
+// A group box; its frame and yellow caption come from the pages' style sheet.
 QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& caption,
-                     const QRect& geometry, const QColor& caption_colour);
+                     const QRect& geometry);
 
 inline QCheckBox* MakeCheck(QWidget* parent, const char* name, const QString& caption,
                             const QString& hint, const QRect& geometry, bool checked) {
@@ -55,8 +55,8 @@ inline QRadioButton* MakeRadio(QWidget* parent, const char* name, const QString&
   return button;
 }
 
-// A masked edit keeping at most `max_length` characters; the "*" it shows comes from the style
-// sheet of the page it is made on.
+// A masked edit keeping at most `max_length` characters; the "*" it shows comes from the pages'
+// style sheet.
 QLineEdit* MakePasswordEdit(QWidget* parent, const char* name, const QRect& geometry,
                             int max_length);
 

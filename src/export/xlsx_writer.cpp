@@ -1,7 +1,5 @@
 #include "export/xlsx_writer.h"
 
-#include <xlsxwriter.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -10,6 +8,7 @@
 #include <tuple>
 
 #include "common/error.h"
+#include "export/xlsx_library.h"
 
 namespace kvadrix::sheet {
 namespace {
@@ -39,15 +38,15 @@ class Formats {
     if (look == CellFormat{}) return nullptr;
     auto [it, added] = formats_.try_emplace(Key(look), nullptr);
     if (!added) return it->second;
-    lxw_format* format = workbook_add_format(workbook_);
+    lxw_format* format = Xlsx().workbook_add_format(workbook_);
     if (format == nullptr) throw Error("A munkafüzet formátuma nem hozható létre.");
-    if (look.bold) format_set_bold(format);
-    if (look.font_size > 0) format_set_font_size(format, look.font_size);
-    if (look.alignment == Alignment::kCentre) format_set_align(format, LXW_ALIGN_CENTER);
-    format_set_top(format, BorderStyle(look.top));
-    format_set_bottom(format, BorderStyle(look.bottom));
-    format_set_left(format, BorderStyle(look.left));
-    format_set_right(format, BorderStyle(look.right));
+    if (look.bold) Xlsx().format_set_bold(format);
+    if (look.font_size > 0) Xlsx().format_set_font_size(format, look.font_size);
+    if (look.alignment == Alignment::kCentre) Xlsx().format_set_align(format, LXW_ALIGN_CENTER);
+    Xlsx().format_set_top(format, BorderStyle(look.top));
+    Xlsx().format_set_bottom(format, BorderStyle(look.bottom));
+    Xlsx().format_set_left(format, BorderStyle(look.left));
+    Xlsx().format_set_right(format, BorderStyle(look.right));
     it->second = format;
     return format;
   }
@@ -59,7 +58,7 @@ class Formats {
 
 void Check(lxw_error error) {
   if (error != LXW_NO_ERROR) {
-    throw Error(std::string("A munkafüzet nem írható: ") + lxw_strerror(error));
+    throw Error(std::string("A munkafüzet nem írható: ") + Xlsx().lxw_strerror(error));
   }
 }
 
@@ -67,37 +66,37 @@ void FillWorksheet(const Sheet& sheet, lxw_workbook* workbook, lxw_worksheet* wo
   Formats formats(workbook);
   for (int col = 1; col <= sheet.Cols(); ++col) {
     if (auto width = sheet.ColumnWidth(col)) {
-      Check(worksheet_set_column(worksheet, col - 1, col - 1, *width, nullptr));
+      Check(Xlsx().worksheet_set_column(worksheet, col - 1, col - 1, *width, nullptr));
     }
   }
   for (int row = 1; row <= sheet.Rows(); ++row) {
     if (auto height = sheet.RowHeight(row)) {
-      Check(worksheet_set_row(worksheet, row - 1, *height, nullptr));
+      Check(Xlsx().worksheet_set_row(worksheet, row - 1, *height, nullptr));
     }
     for (int col = 1; col <= sheet.Cols(); ++col) {
       lxw_format* format = formats.For(sheet.Format(row, col));
       if (auto value = sheet.Value(row, col)) {
-        Check(worksheet_write_number(worksheet, row - 1, col - 1, *value, format));
+        Check(Xlsx().worksheet_write_number(worksheet, row - 1, col - 1, *value, format));
       } else if (format != nullptr) {
-        Check(worksheet_write_blank(worksheet, row - 1, col - 1, format));
+        Check(Xlsx().worksheet_write_blank(worksheet, row - 1, col - 1, format));
       }
     }
   }
 }
 
 void WriteWorkbook(const Sheet& sheet, const std::filesystem::path& file) {
-  lxw_workbook* workbook = workbook_new(file.c_str());
+  lxw_workbook* workbook = Xlsx().workbook_new(file.c_str());
   if (workbook == nullptr) throw Error("A munkafüzet nem hozható létre.");
   try {
-    lxw_worksheet* worksheet = workbook_add_worksheet(workbook, nullptr);
+    lxw_worksheet* worksheet = Xlsx().workbook_add_worksheet(workbook, nullptr);
     if (worksheet == nullptr) throw Error("A munkalap nem hozható létre.");
     FillWorksheet(sheet, workbook, worksheet);
   } catch (...) {
     // Closing is the only way to free the workbook; it writes what it has, which goes too.
-    workbook_close(workbook);
+    Xlsx().workbook_close(workbook);
     throw;
   }
-  Check(workbook_close(workbook));
+  Check(Xlsx().workbook_close(workbook));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "info/finfo.h"
 
 #include <QDesktopServices>
+#include <QShowEvent>
 
 #include "app/cell_label.h"
 #include "app/ui_look.h"
@@ -10,14 +11,14 @@ namespace {
 
 using app::ClickableLabel;
 
+// Sized to its text when the window is shown (see showEvent()).
 ClickableLabel* InfoLabel(QWidget* parent, const char* name, const QString& caption, int left,
-                          int top, int pixel_size = 16) {
+                          int top, int pixel_size = 16, bool bold = false) {
   auto* label = new ClickableLabel(caption, parent);
   label->setObjectName(QString::fromLatin1(name));
-  label->setFont(app::UiFont(pixel_size));
+  label->setFont(app::UiFont(pixel_size, bold));
   app::SetTextColour(label, app::kLightYellow);
   label->move(left, top);
-  label->adjustSize();
   return label;
 }
 
@@ -40,9 +41,7 @@ TFInfo::TFInfo(QWidget* parent, UrlOpener opener, TechniqueSite site)
   setPalette(palette);
   setAutoFillBackground(true);
 
-  ClickableLabel* title = InfoLabel(this, "LCim", QStringLiteral("Kvadrix"), 14, 24, 48);
-  title->setFont(app::UiFont(48, true));
-  title->adjustSize();  // bold is wider: sized again, or the name is clipped
+  InfoLabel(this, "LCim", QStringLiteral("Kvadrix"), 14, 24, 48, true);
   InfoLabel(this, "LLeiras1",
             QStringLiteral("Sudoku játék öt játékosnak, szintezett feladványokkal."), 14, 104);
   InfoLabel(this, "LLeiras2",
@@ -83,8 +82,14 @@ TFInfo::TFInfo(QWidget* parent, UrlOpener opener, TechniqueSite site)
     font.setItalic(true);
     font.setUnderline(true);
     overview->setFont(font);
-    overview->adjustSize();
   }
+}
+
+void TFInfo::showEvent(QShowEvent* event) {
+  // Measuring the labels loads their fonts, four of them; done at the program's start it would
+  // delay the main window's first frame for a window that may never be opened.
+  for (QLabel* label : findChildren<QLabel*>()) label->adjustSize();
+  QDialog::showEvent(event);
 }
 
 }  // namespace kvadrix::info

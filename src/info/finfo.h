@@ -18,6 +18,9 @@ class TFInfo : public QDialog {
   explicit TFInfo(QWidget* parent = nullptr, UrlOpener opener = {},
                   TechniqueSite site = TechniqueSite::Configured());
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   UrlOpener opener_;
   TechniqueSite site_;
