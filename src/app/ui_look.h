@@ -6,10 +6,6 @@
 
 namespace kvadrix::app {
 
-inline QColor FromBgr(unsigned value) {
-  return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
-
 inline const QColor kWindowColour(64, 128, 128);  // 8421440
 inline const QColor kLightYellow(255, 255, 128);  // 8454143
 inline const QColor kGivenCellColour(0, 0, 0);
