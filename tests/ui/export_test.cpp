@@ -32,14 +32,19 @@ class ExportTest : public QObject {
     QCOMPARE(Values(opened_[0].first), 31);  // the givens
     const std::string first = folder_->ReadText("tmp/kvadrix-1.xlsx");
 
-    // A digit of the player's, then a second export: a second file, the first left as it was.
+    // A digit the player clicked in, then a second export: a second file, the first left as it
+    // was; erased again, a third export leaves the cell empty.
     int empty = 0;
     while (w_->window->game().board.AtIndex(empty) != 0) ++empty;
-    w_->window->SetGivenCell(empty / 9 + 1, empty % 9 + 1, 4);
+    const int row = empty / 9 + 1, col = empty % 9 + 1;
+    ClickCell(row, col, kvadrix::test::SolvedGridDigit(row, col));
     Export(Dir(), true);
     QCOMPARE(opened_.at(1).first, Dir() / "kvadrix-2.xlsx");
     QCOMPARE(Values(opened_[1].first), 32);
     QCOMPARE(folder_->ReadText("tmp/kvadrix-1.xlsx"), first);
+    ClickCell(row, col, 0);
+    Export(Dir(), true);
+    QCOMPARE(Values(opened_.at(2).first), 31);
     QVERIFY(QApplication::overrideCursor() == nullptr);
     QVERIFY(w_->window->ClockRuns());  // the game goes on
   }
@@ -60,6 +65,13 @@ class ExportTest : public QObject {
 
  private:
   Path Dir() const { return folder_->Path() / "tmp"; }
+
+  void ClickCell(int row, int col, int digit) {
+    QTest::mouseClick(w_->Find<QPushButton>(qPrintable(QStringLiteral("B%1").arg(digit))),
+                      Qt::LeftButton);
+    QTest::mouseClick(w_->Find<QLabel>(qPrintable(QStringLiteral("L%1%2").arg(row).arg(col))),
+                      Qt::LeftButton);
+  }
 
   void Load() {
     auto* bexcel = w_->Find<QPushButton>("Bexcel");
