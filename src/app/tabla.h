@@ -72,6 +72,10 @@ class TTabla : public QMainWindow, private solver::CandidateView, private solver
   // Start-up and the player list.
   void FormActivate();
   void ReloadPlayerList();
+  // Other windows and machines save the same files: a table is read again when its file
+  // changed (true then). A damaged file is left to say so where its table is used.
+  bool FollowFile(tables::TableStore& store, std::string_view file);
+  void FollowPlayerList();
 
   // Games: the PuzzleTable's current record becomes the game; the next or the same puzzle
   // by identifier; the best times of the puzzle being played.

@@ -7,6 +7,7 @@
 #include "board/game_clock.h"
 #include "board/givens.h"
 #include "players/best_results.h"
+#include "players/player_tables.h"
 #include "puzzles/puzzle_table.h"
 
 namespace kvadrix::app {
@@ -61,6 +62,8 @@ void TTabla::StartGameFromPuzzle() {
 }
 
 void TTabla::ShowBestResults() {
+  FollowFile(cdsjatekosok_, players::kPlayerFile);
+  FollowFile(cdsEredmenyek_, players::kResultFile);
   const players::BestResultTexts texts = players::ShowBestResults(
       cdsEredmenyek_, cdsjatekosok_, current_player_key_, current_puzzle_id_);
   ui_.Lnaeredmeny->setText(QString::fromStdString(texts.player_best));

@@ -81,7 +81,7 @@ void TTabla::CheckCompletion() {
   // A result that cannot be saved throws before the clock stops: nothing is recorded and the
   // game goes on, so filling the cell again once the file can be written records it.
   const players::Outcome recorded = players::RecordCompletion(
-      cdsEredmenyek_, cdsUtolso_, work_dir_,
+      {cdsjatekosok_, cdsEredmenyek_, cdsUtolso_}, work_dir_,
       {current_player_key_, current_puzzle_id_, start_time_, clock_.Now()});
   ui_.T1->stop();  // Lido keeps its last text
   if (!recorded.done) {

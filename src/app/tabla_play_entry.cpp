@@ -8,6 +8,7 @@
 #include "board/game_clock.h"
 #include "players/best_results.h"
 #include "players/last_game.h"
+#include "players/player_list.h"
 #include "players/player_text.h"
 
 namespace kvadrix::app {
@@ -21,17 +22,22 @@ void TTabla::closeEvent(QCloseEvent* event) {
 }
 
 void TTabla::BtovabbClick() {
+  const QString chosen = ui_.Ekiv->text();
+  const players::PlayerToEnter player =
+      players::FindPlayerToEnter(cdsjatekosok_, work_dir_, chosen.toStdString());
+  if (player.gone) {
+    ReloadPlayerList();
+    Inform(players::kPlayerGone);
+    return;
+  }
   {
     const QSignalBlocker program_change(ui_.TB);  // the tab click handler is the user's
     ui_.TB->setCurrentIndex(kPlayPage);
   }
   EnterPlayPage();
-  const QString chosen = ui_.Ekiv->text();
   SetPlainText(ui_.Lnevaki, chosen + FromCore(players::kBestSuffix));
   current_player_name_ = players::CurrentPlayerName(chosen.toStdString());
 
-  const players::PlayerForPlay player =
-      players::FindPlayerForPlay(cdsjatekosok_, chosen.toStdString());
   current_player_key_ = player.key;
   if (player.szint) {
     QRadioButton* const presets[] = {ui_.rbk, ui_.rbh, ui_.rbm};
@@ -79,8 +85,9 @@ bool TTabla::FormClose() {
   const int64_t ticks = board::ElapsedTicks(start_time_, clock_.Now());
   bool stored = false;
   Guarded([&] {
-    const players::Outcome outcome = players::StoreUnfinishedGame(
-        cdsUtolso_, work_dir_, current_player_key_, current_puzzle_id_, ticks);
+    const players::Outcome outcome =
+        players::StoreUnfinishedGame({cdsjatekosok_, cdsEredmenyek_, cdsUtolso_}, work_dir_,
+                                     current_player_key_, current_puzzle_id_, ticks);
     if (!outcome.done) Inform(outcome.message);
     stored = outcome.done;
   });

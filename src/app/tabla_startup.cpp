@@ -11,6 +11,7 @@
 #include "puzzles/levels.h"
 #include "puzzles/puzzle_selection.h"
 #include "puzzles/puzzle_table.h"
+#include "tables/folder_lock.h"
 
 namespace kvadrix::app {
 namespace {
@@ -41,6 +42,8 @@ void TTabla::FormCreate() {
     startup_failed_ = true;
     return;
   }
+  // A change across several files that a killed window left half done is finished first.
+  Guarded([this] { const tables::FolderLock finish_interrupted(work_dir_); });
   // Each table file loads on its own: a damaged one is reported and stays closed, so its later
   // uses repeat its error and its file is never saved over, while the other tables work.
   Guarded([this] { puzzles::LoadPuzzleTable(cds_, FilePath(puzzles::kPuzzleFile)); });
@@ -89,7 +92,26 @@ void TTabla::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
     Guarded([this] { FormActivate(); });
+    FollowPlayerList();
   }
+}
+
+bool TTabla::FollowFile(tables::TableStore& store, std::string_view file) {
+  try {
+    return store.Refresh(FilePath(file));
+  } catch (const Error&) {
+    return false;  // a damaged file: its store says so where it is used
+  }
+}
+
+// Coming back to the window shows the players another window added or deleted meanwhile.
+void TTabla::FollowPlayerList() {
+  if (startup_failed_ || !cdsjatekosok_.Active()) return;
+  if (!FollowFile(cdsjatekosok_, players::kPlayerFile)) return;
+  Guarded([this] {
+    ReloadPlayerList();
+    if (ui_.dbnevek->isVisible()) FillNameLookup();
+  });
 }
 
 void TTabla::ReloadPlayerList() {

@@ -32,6 +32,8 @@ void TTabla::TBClick(int page) {
     EnterPlayPage();
   } else if (page == kSummaryPage) {
     HideBoard();
+    FollowFile(cdsjatekosok_, players::kPlayerFile);
+    FollowFile(cdsEredmenyek_, players::kResultFile);
     const players::SummaryBuild built =
         players::BuildSummary(cdsOsszes_, cdsjatekosok_, cds_, cdsEredmenyek_);
     if (!built.message.empty()) {

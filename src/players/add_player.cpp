@@ -5,6 +5,7 @@
 #include "players/player_list.h"
 #include "players/player_tables.h"
 #include "players/player_text.h"
+#include "tables/folder_lock.h"
 #include "tables/store_guards.h"
 
 namespace kvadrix::players {
@@ -51,6 +52,9 @@ AddOutcome AddPlayer(tables::TableStore& players, const std::filesystem::path& f
   if (player.password != player.password_again) return Refused<AddOutcome>(kPasswordsDiffer);
   if (auto refusal = CheckName(player.name)) return Refused<AddOutcome>(*refusal);
   if (auto refusal = CheckPassword(player.password)) return Refused<AddOutcome>(*refusal);
+  const tables::FolderLock lock(folder);
+  players.Refresh(folder / kPlayerFile);
+  if (PlayerNames(players).size() >= kMaxPlayers) return Refused<AddOutcome>(kTooManyPlayers);
   // Compared exactly: a filter would read a name ending in "*" as a prefix.
   if (LocatePlayer(players, player.name)) return Refused<AddOutcome>(kNameTaken);
   return InsertPlayer(players, folder, player, clock, random);

@@ -16,6 +16,9 @@ inline constexpr std::string_view kNameTaken =
     "Ilyen név már szerepel az adatbázisban, kérlek más nevet adj meg!";
 inline constexpr std::string_view kNoFreeKey = "Kérem próbálkozzon újra!";
 inline constexpr std::string_view kPlayerAdded = "A felvitel sikerült";
+// Another window added the fifth player since this one offered "Hozzáad".
+inline constexpr std::string_view kTooManyPlayers =
+    "Már öt játékos van, újat csak egy játékos törlése után lehet felvenni.";
 
 inline constexpr int kKeyAttempts = 11;
 inline constexpr uint32_t kKeyRange = 1000000;  // keys 0..999999
@@ -33,7 +36,8 @@ struct AddOutcome : Outcome {
   int32_t key = 0;  // the new player's `kod` when done
 };
 
-// BujfelvitelClick: refuses unequal passwords or a name already stored (exact comparison),
+// BujfelvitelClick, under the folder's lock against the file as it is now: refuses unequal
+// passwords, a name already stored (exact comparison) or a sixth player,
 // otherwise InsertPlayer: seeds the random source from the clock and tries up to eleven keys
 // for one no row has; the row is appended and "jatekosok.xml" saved. Filtering is off after.
 // The caller runs ReloadPlayerList when done.

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "players/outcome.h"
+#include "players/player_tables.h"
 #include "tables/table_store.h"
 
 namespace kvadrix::players {
@@ -37,15 +38,13 @@ struct PlayerChange {
 Outcome ModifyPlayer(tables::TableStore& players, const std::filesystem::path& folder,
                      const PlayerChange& change);
 
-struct PlayerData {
-  tables::TableStore& players;
-  tables::TableStore& results;
-  tables::TableStore& last_games;
-};
-
+// BmodositClick and BtorlesClick work under the folder's lock on the files as they are now; a
+// chosen player whom another window deleted meanwhile gives kPlayerGone.
+//
 // BtorlesClick: with the player's password, removes the player's last-game row, every result
-// and the player row, saving "utolso.xml", "eredmenyek.xml" and "jatekosok.xml" in that order;
-// a table whose file does not exist is left alone. The caller runs ReloadPlayerList when done.
+// and the player row, saving "utolso.xml", "eredmenyek.xml" and "jatekosok.xml" as one change
+// (all three or none, across a crash); a table without the player's rows is left alone. The
+// caller runs ReloadPlayerList when done.
 Outcome DeletePlayer(PlayerData tables, const std::filesystem::path& folder,
                      std::string_view chosen_name, std::string_view password);
 

@@ -6,7 +6,9 @@
 #include "board/game_clock.h"
 #include "common/error.h"
 #include "players/last_game_row.h"
+#include "players/player_list.h"
 #include "players/player_tables.h"
+#include "tables/folder_lock.h"
 #include "tables/store_guards.h"
 
 namespace kvadrix::players {
@@ -15,6 +17,8 @@ int32_t RecordResult(tables::TableStore& results, const std::filesystem::path& f
                      int32_t puzzle_id, double start_time, double now) {
   const auto ido =
       static_cast<int32_t>(std::min<int64_t>(board::ElapsedTicks(start_time, now), INT32_MAX));
+  const tables::FolderLock lock(folder);
+  results.Refresh(folder / kResultFile);
   tables::SavedChange change(results);
   results.Append();
   results.FieldByName(kNevkod).SetAsInteger(key);
@@ -31,12 +35,14 @@ Outcome MarkLastGameFinished(tables::TableStore& last_games, const std::filesyst
   return WriteLastGameRow(last_games, folder, key, puzzle_id, true, std::nullopt);
 }
 
-Outcome RecordCompletion(tables::TableStore& results, tables::TableStore& last_games,
-                         const std::filesystem::path& folder, const CompletedGame& game) {
-  RecordResult(results, folder, game.player_key, game.puzzle_id, game.start_time, game.now);
+Outcome RecordCompletion(PlayerData tables, const std::filesystem::path& folder,
+                         const CompletedGame& game) {
+  const tables::FolderLock lock(folder);
+  if (DeletedMeanwhile(tables.players, folder, game.player_key)) return Refused(kPlayerGone);
+  RecordResult(tables.results, folder, game.player_key, game.puzzle_id, game.start_time, game.now);
   // The result is recorded from here on, whatever becomes of the last-game row.
   try {
-    return MarkLastGameFinished(last_games, folder, game.player_key, game.puzzle_id);
+    return MarkLastGameFinished(tables.last_games, folder, game.player_key, game.puzzle_id);
   } catch (const Error& error) {
     return Refused(error.what());
   }

@@ -6,12 +6,14 @@
 #include <string_view>
 
 #include "players/outcome.h"
+#include "players/player_tables.h"
 #include "tables/table_store.h"
 
 namespace kvadrix::players {
 
 // Appends the result row (`datum` the calendar day of `now`, `ido` the ticks from `start_time`
-// to `now`, both day counts) and saves "eredmenyek.xml". Returns `ido`.
+// to `now`, both day counts) to the file as it is now and saves "eredmenyek.xml", under the
+// folder's lock. Returns `ido`.
 int32_t RecordResult(tables::TableStore& results, const std::filesystem::path& folder, int32_t key,
                      int32_t puzzle_id, double start_time, double now);
 
@@ -27,12 +29,14 @@ struct CompletedGame {
   double now = 0;         // read when the result is written
 };
 
-// Both writes of a verified solution, in order. Each is whole or not at all: a result that cannot
-// be saved throws and leaves both tables as they were; once it is saved it stays, and a
-// last-game row that cannot be written ("baj van!", a damaged or unwritable file) gives its
-// message, not done. Every function here leaves a table it could not save as it was.
-Outcome RecordCompletion(tables::TableStore& results, tables::TableStore& last_games,
-                         const std::filesystem::path& folder, const CompletedGame& game);
+// Both writes of a verified solution, in order, under one lock of the folder. A player another
+// window deleted meanwhile gives kPlayerGone and writes nothing. Each write is whole or not at
+// all: a result that cannot be saved throws and leaves both tables as they were; once it is
+// saved it stays, and a last-game row that cannot be written ("baj van!", a damaged or
+// unwritable file) gives its message, not done. Every function here leaves a table it could
+// not save as it was.
+Outcome RecordCompletion(PlayerData tables, const std::filesystem::path& folder,
+                         const CompletedGame& game);
 
 // The question after a recorded completion, quoting the clock's text.
 std::string CompletionQuestion(std::string_view time_text);

@@ -6,6 +6,7 @@
 #include "players/player_list.h"
 #include "players/player_tables.h"
 #include "puzzles/levels.h"
+#include "tables/folder_lock.h"
 #include "tables/store_guards.h"
 
 namespace kvadrix::players {
@@ -20,13 +21,21 @@ PlayerForPlay FindPlayerForPlay(tables::TableStore& players, std::string_view na
   return found;
 }
 
+PlayerToEnter FindPlayerToEnter(tables::TableStore& players, const std::filesystem::path& folder,
+                                std::string_view name) {
+  const bool was_listed = LocatePlayer(players, name).has_value();
+  players.Refresh(folder / kPlayerFile);
+  PlayerToEnter found;
+  static_cast<PlayerForPlay&>(found) = FindPlayerForPlay(players, name);
+  found.gone = was_listed && found.key == 0 && !LocatePlayer(players, name);
+  return found;
+}
+
 LastGameOffer LookUpLastGame(tables::TableStore& last_games, const std::filesystem::path& folder,
                              int32_t key) {
   LastGameOffer offer;
   offer.text = kLoadAGame;
-  const std::filesystem::path file = folder / kLastGameFile;
-  if (!std::filesystem::exists(file)) return offer;
-  last_games.LoadFromFile(file);
+  last_games.Refresh(folder / kLastGameFile);
   const tables::FilteredView rows_of_player(last_games, KeyFilter(kNevkod, key));
   const int rows = rows_of_player.Count();
   if (rows > 1) {
@@ -48,10 +57,12 @@ LastGameOffer LookUpLastGame(tables::TableStore& last_games, const std::filesyst
   return offer;
 }
 
-Outcome StoreUnfinishedGame(tables::TableStore& last_games, const std::filesystem::path& folder,
-                            int32_t key, int32_t puzzle_id, int64_t ticks) {
+Outcome StoreUnfinishedGame(PlayerData tables, const std::filesystem::path& folder, int32_t key,
+                            int32_t puzzle_id, int64_t ticks) {
   const auto felbe = static_cast<int32_t>(std::clamp<int64_t>(ticks, 0, INT32_MAX));
-  return WriteLastGameRow(last_games, folder, key, puzzle_id, false, felbe);
+  const tables::FolderLock lock(folder);
+  if (DeletedMeanwhile(tables.players, folder, key)) return Refused(kPlayerGone);
+  return WriteLastGameRow(tables.last_games, folder, key, puzzle_id, false, felbe);
 }
 
 }  // namespace kvadrix::players

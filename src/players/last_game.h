@@ -9,6 +9,7 @@
 
 #include "players/last_game_row.h"
 #include "players/outcome.h"
+#include "players/player_tables.h"
 #include "tables/table_store.h"
 
 namespace kvadrix::players {
@@ -26,6 +27,13 @@ struct PlayerForPlay {
 // The player row whose `nev` is exactly the name (as typed in "Kiválasztott játékos:").
 // Filtering is off afterwards.
 PlayerForPlay FindPlayerForPlay(tables::TableStore& players, std::string_view name);
+// The same in "jatekosok.xml" as it is now; none with `gone` set when the name was a player in
+// the table as this window last read it but another window deleted her since.
+struct PlayerToEnter : PlayerForPlay {
+  bool gone = false;
+};
+PlayerToEnter FindPlayerToEnter(tables::TableStore& players, const std::filesystem::path& folder,
+                                std::string_view name);
 
 struct LastGameOffer {
   enum class Kind {
@@ -39,15 +47,16 @@ struct LastGameOffer {
   std::string text;
 };
 
-// Reloads the LastGameTable from "utolso.xml" (when the file exists) and looks up the player's
-// row. Filtering is off afterwards.
+// Reads the LastGameTable from "utolso.xml" again when the file changed (none when it is gone)
+// and looks up the player's row. Filtering is off afterwards.
 LastGameOffer LookUpLastGame(tables::TableStore& last_games, const std::filesystem::path& folder,
                              int32_t key);
 
 // FormClose with the clock running: the player's row gets the puzzle, `teljes` false and the
 // elapsed ticks in `felbe` (`mezok` is left as it is), and "utolso.xml" is saved. Several rows
-// for the player store nothing and give "baj van!".
-Outcome StoreUnfinishedGame(tables::TableStore& last_games, const std::filesystem::path& folder,
-                            int32_t key, int32_t puzzle_id, int64_t ticks);
+// for the player store nothing and give "baj van!"; a player another window deleted meanwhile
+// gives kPlayerGone.
+Outcome StoreUnfinishedGame(PlayerData tables, const std::filesystem::path& folder, int32_t key,
+                            int32_t puzzle_id, int64_t ticks);
 
 }  // namespace kvadrix::players

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "players/player_tables.h"
+#include "tables/folder_lock.h"
 #include "tables/store_guards.h"
 
 namespace kvadrix::players {
@@ -10,6 +11,8 @@ namespace kvadrix::players {
 Outcome WriteLastGameRow(tables::TableStore& last_games, const std::filesystem::path& folder,
                          int32_t key, int32_t puzzle_id, bool teljes,
                          std::optional<int32_t> felbe) {
+  const tables::FolderLock lock(folder);
+  last_games.Refresh(folder / kLastGameFile);
   tables::SavedChange change(last_games);
   {
     const tables::FilteredView rows_of_player(last_games, KeyFilter(kNevkod, key));

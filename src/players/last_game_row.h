@@ -14,9 +14,9 @@ namespace kvadrix::players {
 inline constexpr std::string_view kDamagedLastGames = "baj van!";
 
 // The row of the key is edited, or appended when there is none, with `nevkod`, `jatekkod`,
-// `teljes` and, when given, `felbe`; `mezok` and an ungiven `felbe` keep what they hold. Saves
-// "utolso.xml". Several rows for the key (a damaged file) change nothing and give "baj van!".
-// Filtering is off afterwards.
+// `teljes` and, when given, `felbe`; `mezok` and an ungiven `felbe` keep what they hold, in the
+// file as it is now; saves "utolso.xml" under the folder's lock. Several rows for the key (a
+// damaged file) change nothing and give "baj van!". Filtering is off afterwards.
 Outcome WriteLastGameRow(tables::TableStore& last_games, const std::filesystem::path& folder,
                          int32_t key, int32_t puzzle_id, bool teljes, std::optional<int32_t> felbe);
 

@@ -1,5 +1,6 @@
 #include "players/player_list.h"
 
+#include "common/error.h"
 #include "players/player_tables.h"
 
 namespace kvadrix::players {
@@ -24,8 +25,25 @@ std::vector<std::string> PlayerNames(tables::TableStore& players) {
 
 std::vector<std::string> ReloadPlayerList(tables::TableStore& players,
                                           const std::filesystem::path& folder) {
-  LoadOrCreate(players, folder / kPlayerFile);
+  players.Refresh(folder / kPlayerFile);
   return PlayerNames(players);
+}
+
+bool DeletedMeanwhile(tables::TableStore& players, const std::filesystem::path& folder,
+                      int32_t key) {
+  if (key == 0) return false;
+  try {
+    players.Refresh(folder / kPlayerFile);
+  } catch (const Error&) {
+    return false;
+  }
+  players.SetFiltered(false);
+  const tables::FieldRef kod = players.FieldByName(kKod);
+  for (players.First(); !players.Eof(); players.Next()) {
+    if (kod.AsInteger() == key) return false;
+  }
+  players.First();
+  return true;
 }
 
 std::optional<PlayerRow> LocatePlayer(tables::TableStore& players, std::string_view name) {

@@ -40,11 +40,7 @@ TableStore MakeSummaryTable() {
 }
 
 void LoadOrCreate(TableStore& store, const std::filesystem::path& file) {
-  if (std::filesystem::exists(file)) {
-    store.LoadFromFile(file);
-  } else {
-    store.CreateDataSet();
-  }
+  store.LoadOrCreate(file);
 }
 
 std::string KeyFilter(std::string_view field, int64_t key) {

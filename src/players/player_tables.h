@@ -38,6 +38,13 @@ inline constexpr std::string_view kSummaryLevel = "Nehezseg";
 inline constexpr std::string_view kSummaryNumber = "Sorszam";
 std::string SummaryPlayerField(int column);  // 1..kSummaryPlayerColumns
 
+// The three stores of the players' data, for operations that span them.
+struct PlayerData {
+  tables::TableStore& players;
+  tables::TableStore& results;
+  tables::TableStore& last_games;
+};
+
 // Stores with the declared fields, still closed. The player store writes its file readable by
 // its owner only, since the file holds passwords in plain text.
 tables::TableStore MakePlayerTable();

@@ -19,10 +19,6 @@ namespace {
 
 [[noreturn]] void ThrowSystemError(int error_number) { throw Error(SystemErrorText(error_number)); }
 
-std::filesystem::path FolderOf(const std::filesystem::path& file) {
-  return file.has_parent_path() ? file.parent_path() : ".";
-}
-
 // ".jatekosok.xml.<process id>.<count>.tmp": hidden, and never taken for a table file.
 std::filesystem::path TemporaryName(const std::filesystem::path& file) {
   static std::atomic<unsigned> counter{0};
@@ -103,15 +99,34 @@ void WriteAll(FileWriter& writer, int fd, std::string_view bytes) {
   }
 }
 
-// The rename is only durable once the folder itself is on disk; failing here loses nothing.
-void SyncFolder(const std::filesystem::path& file) {
-  const int fd = ::open(FolderOf(file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+}  // namespace
+
+std::filesystem::path FolderOf(const std::filesystem::path& file) {
+  return file.has_parent_path() ? file.parent_path() : ".";
+}
+
+void SyncFolder(const std::filesystem::path& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
   ::fsync(fd);
   ::close(fd);
 }
 
-}  // namespace
+FileIdentity IdentityOf(const struct stat& info) {
+  FileIdentity identity;
+  identity.present = true;
+  identity.device = info.st_dev;
+  identity.inode = info.st_ino;
+  identity.size = info.st_size;
+  identity.modified_ns = info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec;
+  identity.changed_ns = info.st_ctim.tv_sec * 1000000000LL + info.st_ctim.tv_nsec;
+  return identity;
+}
+
+FileIdentity CurrentIdentity(const std::filesystem::path& file) {
+  struct stat info;
+  return ::stat(file.c_str(), &info) == 0 ? IdentityOf(info) : FileIdentity{};
+}
 
 std::string SystemErrorText(int error_number) {
   switch (error_number) {
@@ -154,6 +169,7 @@ bool ReadWholeFile(const std::filesystem::path& file, FileBytes& bytes, ReadFail
     failure = {true, SystemErrorText(EISDIR)};
     return false;
   }
+  bytes.identity = IdentityOf(info);
   size_t capacity = static_cast<size_t>(info.st_size) + 1;  // one spare byte shows the end
   bytes.data = std::make_unique_for_overwrite<char[]>(capacity);
   bytes.size = 0;
@@ -175,8 +191,8 @@ bool ReadWholeFile(const std::filesystem::path& file, FileBytes& bytes, ReadFail
   }
 }
 
-void ReplaceFileAtomically(const std::filesystem::path& link_or_file, std::string_view bytes,
-                           bool owner_only) {
+PreparedFile PrepareReplacement(const std::filesystem::path& link_or_file, std::string_view bytes,
+                                bool owner_only) {
   // Through a symbolic link the file it points to is replaced, not the link.
   struct stat link_info;
   std::filesystem::path file = link_or_file;
@@ -203,12 +219,30 @@ void ReplaceFileAtomically(const std::filesystem::path& link_or_file, std::strin
     WriteAll(writer, fd.get(), bytes);
     if (writer.Sync(fd.get()) != 0) ThrowSystemError(errno);
     if (writer.Close(fd.Release()) != 0) ThrowSystemError(errno);
-    if (writer.Rename(temporary, file) != 0) ThrowSystemError(errno);
   } catch (...) {
     writer.Unlink(temporary);
     throw;
   }
-  SyncFolder(file);
+  return PreparedFile{file, temporary};
+}
+
+FileIdentity CommitReplacement(const PreparedFile& prepared) {
+  if (CurrentFileWriter().Rename(prepared.temporary, prepared.target) != 0) {
+    ThrowSystemError(errno);
+  }
+  SyncFolder(FolderOf(prepared.target));
+  return CurrentIdentity(prepared.target);
+}
+
+FileIdentity ReplaceFileAtomically(const std::filesystem::path& link_or_file,
+                                   std::string_view bytes, bool owner_only) {
+  const PreparedFile prepared = PrepareReplacement(link_or_file, bytes, owner_only);
+  try {
+    return CommitReplacement(prepared);
+  } catch (...) {
+    CurrentFileWriter().Unlink(prepared.temporary);
+    throw;
+  }
 }
 
 }  // namespace kvadrix::tables

@@ -1,6 +1,9 @@
 #pragma once
 // Whole-file reading, and replacing a file so that a crash or a full disk never leaves it half
 // written.
+#include <sys/stat.h>
+
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -13,10 +16,27 @@ struct ReadFailure {
   std::string reason;  // Hungarian, e.g. "nincs hozzá olvasási jog"
 };
 
+// What a file was when it was read or written. Any change by anyone (a replace, an edit in
+// place, a change of permissions) gives another identity, so comparing two costs one stat.
+struct FileIdentity {
+  bool present = false;
+  uint64_t device = 0;
+  uint64_t inode = 0;
+  int64_t size = 0;
+  int64_t modified_ns = 0;
+  int64_t changed_ns = 0;
+  bool operator==(const FileIdentity&) const = default;
+};
+
+FileIdentity IdentityOf(const struct stat& info);
+// The file as it is now, through symbolic links; not present when stat fails.
+FileIdentity CurrentIdentity(const std::filesystem::path& file);
+
 // A file's bytes, in a buffer that is not zeroed before the read fills it.
 struct FileBytes {
   std::unique_ptr<char[]> data;
   size_t size = 0;
+  FileIdentity identity;  // of the file that was read
   std::string_view View() const { return std::string_view(data.get(), size); }
 };
 
@@ -28,9 +48,24 @@ bool ReadWholeFile(const std::filesystem::path& file, FileBytes& bytes, ReadFail
 // file that a killed save left behind (of a process no longer running, or of this one) are
 // removed first. A new file gets the umask permissions (owner_only: 0600); a replaced file keeps
 // its own (owner_only: 0600). Throws kvadrix::Error with the reason (without the file name); the
-// old file is then left as it was and the temporary file is gone.
-void ReplaceFileAtomically(const std::filesystem::path& file, std::string_view bytes,
-                           bool owner_only);
+// old file is then left as it was and the temporary file is gone. Returns what the file now is.
+FileIdentity ReplaceFileAtomically(const std::filesystem::path& file, std::string_view bytes,
+                                   bool owner_only);
+
+// The two halves of that replace, for files that must be replaced together: the new content
+// written and flushed beside the file (through a symbolic link, beside its target), and the
+// rename over it.
+struct PreparedFile {
+  std::filesystem::path target;     // the file itself, links resolved
+  std::filesystem::path temporary;  // its new content
+};
+PreparedFile PrepareReplacement(const std::filesystem::path& file, std::string_view bytes,
+                                bool owner_only);
+// Throws kvadrix::Error with the reason; the temporary file is then left in place.
+FileIdentity CommitReplacement(const PreparedFile& prepared);
+// A folder's entries made durable (renames, removals); failing here loses nothing.
+void SyncFolder(const std::filesystem::path& folder);
+std::filesystem::path FolderOf(const std::filesystem::path& file);
 
 // The reason of a failed system call in Hungarian words.
 std::string SystemErrorText(int error_number);

@@ -49,6 +49,8 @@ class SavedChange {
     store_.SaveToFile(file);
     saved_ = true;
   }
+  // The change was saved with others (TableStore::SaveToFilesTogether).
+  void Keep() { saved_ = true; }
 
  private:
   TableStore& store_;

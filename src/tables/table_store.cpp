@@ -1,11 +1,14 @@
 // TableStore: opening, loading, saving and the view settings.
 #include "tables/table_store.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <system_error>
 
 #include "common/error.h"
 #include "tables/file_io.h"
+#include "tables/replace_together.h"
 #include "tables/table_reader.h"
 #include "tables/table_store_impl.h"
 #include "tables/table_writer.h"
@@ -177,7 +180,49 @@ void TableStore::CreateDataSet() {
   if (impl_->declared_fields.empty()) throw Error("A táblának nincsenek mezői.");
   TableData fresh;
   fresh.SetFields(impl_->declared_fields);
+  impl_->file_known = false;
   impl_->Open(std::move(fresh));
+}
+
+void TableStore::Impl::RememberFile(const std::filesystem::path& path,
+                                    const FileIdentity& identity) {
+  file = path;
+  file_identity = identity;
+  file_known = true;
+}
+
+std::string TableStore::Impl::BytesToSave(const std::filesystem::path& path) {
+  RequireActive();
+  PostPending();
+  const std::filesystem::path normal = Normalized(path);
+  for (const std::filesystem::path& unsafe : unsafe_files) {
+    if (unsafe == normal) {
+      throw Error(std::string("A(z) ") + Quoted(path.string()) + " fájl nem menthető: " +
+                  "a betöltése nem sikerült, ezért a program nem írja felül, hogy a " +
+                  "benne lévő adatok megmaradjanak.");
+    }
+  }
+  return WriteTableFile(data);
+}
+
+void TableStore::LoadOrCreate(const std::filesystem::path& file) {
+  const FileIdentity identity = CurrentIdentity(file);
+  struct stat info;
+  if (identity.present || ::lstat(file.c_str(), &info) == 0) {
+    LoadFromFile(file);
+  } else {
+    CreateDataSet();
+    impl_->RememberFile(file, identity);
+  }
+}
+
+bool TableStore::Refresh(const std::filesystem::path& file) {
+  if (impl_->file_known && impl_->file == file && CurrentIdentity(file) == impl_->file_identity) {
+    impl_->RequireActive();  // a damaged file that is still the same says so again
+    return false;
+  }
+  LoadOrCreate(file);
+  return true;
 }
 
 void TableStore::LoadFromFile(const std::filesystem::path& file) {
@@ -185,14 +230,17 @@ void TableStore::LoadFromFile(const std::filesystem::path& file) {
   FileBytes bytes;
   ReadFailure failure;
   bool file_fault = false;
+  impl_->file_known = false;
   try {
     if (!ReadWholeFile(file, bytes, failure)) {
+      impl_->RememberFile(file, CurrentIdentity(file));
       impl_->Close();
       file_fault = failure.exists;
       impl_->load_error =
           std::string("A(z) ") + Quoted(name) + " fájl nem olvasható: " + failure.reason + ".";
       throw Error(impl_->load_error);
     }
+    impl_->RememberFile(file, bytes.identity);
     impl_->Load(bytes.View(), name, &file_fault);
   } catch (const Error&) {
     std::vector<std::filesystem::path>& unsafe = impl_->unsafe_files;
@@ -206,6 +254,7 @@ void TableStore::LoadFromFile(const std::filesystem::path& file) {
 
 void TableStore::LoadFromBytes(std::string_view bytes, std::string_view file_name) {
   bool file_fault = false;
+  impl_->file_known = false;
   impl_->Load(bytes, std::string(file_name), &file_fault);
 }
 
@@ -216,20 +265,28 @@ std::string TableStore::SaveToBytes() {
 }
 
 void TableStore::SaveToFile(const std::filesystem::path& file) {
-  impl_->RequireActive();
-  impl_->PostPending();
-  const std::string prefix = std::string("A(z) ") + Quoted(file.string()) + " fájl nem menthető: ";
-  const std::filesystem::path normal = Normalized(file);
-  for (const std::filesystem::path& unsafe : impl_->unsafe_files) {
-    if (unsafe == normal) {
-      throw Error(prefix + "a betöltése nem sikerült, ezért a program nem írja felül, hogy a " +
-                  "benne lévő adatok megmaradjanak.");
-    }
-  }
+  const std::string bytes = impl_->BytesToSave(file);
   try {
-    ReplaceFileAtomically(file, WriteTableFile(impl_->data), impl_->owner_only);
+    impl_->RememberFile(file, ReplaceFileAtomically(file, bytes, impl_->owner_only));
   } catch (const Error& error) {
-    throw Error(prefix + error.what() + ".");
+    throw Error(std::string("A(z) ") + Quoted(file.string()) +
+                " fájl nem menthető: " + error.what() + ".");
+  }
+}
+
+void TableStore::SaveToFilesTogether(const std::filesystem::path& folder,
+                                     const std::vector<FileOfStore>& stores) {
+  std::vector<std::string> contents;
+  for (const FileOfStore& entry : stores) {
+    contents.push_back(entry.store->impl_->BytesToSave(entry.file));
+  }
+  std::vector<Replacement> replacements;
+  for (size_t i = 0; i < stores.size(); ++i) {
+    replacements.push_back({stores[i].file, contents[i], stores[i].store->impl_->owner_only});
+  }
+  const std::vector<FileIdentity> identities = ReplaceFilesTogether(folder, replacements);
+  for (size_t i = 0; i < stores.size(); ++i) {
+    stores[i].store->impl_->RememberFile(stores[i].file, identities[i]);
   }
 }
 

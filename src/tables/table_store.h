@@ -92,9 +92,25 @@ class TableStore {
   void CreateDataSet();
   // A file that exists but fails to load is remembered: SaveToFile refuses to replace it.
   void LoadFromFile(const std::filesystem::path& file);
+  // Loads the file when there is one, otherwise opens the store empty (a store with declared
+  // fields); nothing is written.
+  void LoadOrCreate(const std::filesystem::path& file);
+  // LoadOrCreate, but only when the file is not what this store last loaded or saved: other
+  // windows and machines save the same files, and an unchanged file costs one stat. A file
+  // that failed to load is tried again only once it changed.
+  // Returns whether it read the file again.
+  bool Refresh(const std::filesystem::path& file);
   // Atomic: a temporary file in the same folder, flushed, renamed over the old one.
   // Refuses a file this store failed to load, so unreadable data is never overwritten.
   void SaveToFile(const std::filesystem::path& file);
+  // Several stores saved as one change (replace_together.h): every file or none, across a
+  // crash. Needs the folder's lock.
+  struct FileOfStore {
+    TableStore* store;
+    std::filesystem::path file;
+  };
+  static void SaveToFilesTogether(const std::filesystem::path& folder,
+                                  const std::vector<FileOfStore>& stores);
   // The same from and to memory; file_name only names the data in messages.
   void LoadFromBytes(std::string_view bytes, std::string_view file_name);
   std::string SaveToBytes();

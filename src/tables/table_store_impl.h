@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tables/compiled_filter.h"
+#include "tables/file_io.h"
 #include "tables/filter_parser.h"
 #include "tables/table_data.h"
 #include "tables/table_store.h"
@@ -40,6 +41,10 @@ struct TableStore::Impl {
   std::vector<std::filesystem::path> unsafe_files;  // failed to load: never saved over
   std::string load_error;                           // why the store is closed, if a load failed
   bool owner_only = false;
+  // The file the data last came from or went to, and what that file was then.
+  std::filesystem::path file;
+  FileIdentity file_identity;
+  bool file_known = false;
 
   std::function<void()> listener;
   int controls_disabled = 0;
@@ -60,6 +65,9 @@ struct TableStore::Impl {
   void Open(TableData new_data);
   void Close();
   void Load(std::string_view bytes, const std::string& file_name, bool* file_fault);
+  void RememberFile(const std::filesystem::path& path, const FileIdentity& identity);
+  // The table as WriteTableFile gives it, refused for a file that failed to load.
+  std::string BytesToSave(const std::filesystem::path& path);
   void CheckDeclaredFields(const TableData& loaded) const;
   void CheckRequiredFields(const TableData& loaded) const;
   std::vector<int> BindIndex(const std::vector<FieldDef>& fields) const;

@@ -28,7 +28,14 @@ class LastGame : public PlayerFiles {
     last_games_.SaveToFile(folder_ / kLastGameFile);
   }
 
+  // The players the rows belong to: a row of a deleted player is never written.
+  void AddPlayersWithKeys(std::initializer_list<int32_t> keys) {
+    for (int32_t key : keys) Add(Player("Játékos" + std::to_string(key), "jelszo"), key);
+  }
+  PlayerData Tables(tables::TableStore& results) { return {players_, results, last_games_}; }
+
   tables::TableStore last_games_ = MakeLastGameTable();
+  tables::TableStore results_ = MakeResultTable();
 };
 
 TEST_F(LastGame, EnteringPlayFindsThePlayerByExactName) {
@@ -75,12 +82,13 @@ TEST_F(LastGame, OfferFollowsTheStoredRow) {
 }
 
 TEST_F(LastGame, ClosingAndCompletingWriteThePlayersOneRow) {
+  AddPlayersWithKeys({3, 4});
   last_games_.CreateDataSet();
   StoreRow(3, 30001, true, 12, "megjegyzés");
   const std::string path = (folder_ / kLastGameFile).string();
 
-  EXPECT_TRUE(StoreUnfinishedGame(last_games_, folder_.path(), 3, 20017, 345).done);
-  EXPECT_TRUE(StoreUnfinishedGame(last_games_, folder_.path(), 4, 10002, 60).done);
+  EXPECT_TRUE(StoreUnfinishedGame(Tables(results_), folder_.path(), 3, 20017, 345).done);
+  EXPECT_TRUE(StoreUnfinishedGame(Tables(results_), folder_.path(), 4, 10002, 60).done);
   EXPECT_EQ(StoredRows(),
             (std::vector<std::string>{"3|20017|FALSE|345|megjegyzés", "4|10002|FALSE|60|-"}));
   // Completion keeps `felbe` and `mezok`; a first completion leaves both empty.
@@ -96,7 +104,7 @@ TEST_F(LastGame, ClosingAndCompletingWriteThePlayersOneRow) {
   // Two rows of one player: nothing is stored, whichever write it is.
   StoreRow(4, 10003, false, 0, "");
   const std::string before = ReadBytes(folder_ / kLastGameFile);
-  Outcome outcome = StoreUnfinishedGame(last_games_, folder_.path(), 4, 10004, 1);
+  Outcome outcome = StoreUnfinishedGame(Tables(results_), folder_.path(), 4, 10004, 1);
   EXPECT_FALSE(outcome.done);
   EXPECT_EQ(outcome.message, "baj van!");
   outcome = MarkLastGameFinished(last_games_, folder_.path(), 4, 10004);
@@ -106,6 +114,7 @@ TEST_F(LastGame, ClosingAndCompletingWriteThePlayersOneRow) {
 }
 
 TEST_F(LastGame, ResultRowHoldsTheDayAndTheTicks) {
+  AddPlayersWithKeys({7});
   tables::TableStore results = MakeResultTable();
   results.CreateDataSet();
   // The day is the one of the end, not of the start; a clock set back counts as 0 ticks.
@@ -123,7 +132,7 @@ TEST_F(LastGame, ResultRowHoldsTheDayAndTheTicks) {
   StoreRow(7, 10005, false, 6, "");
   const std::string last_before = ReadBytes(folder_ / kLastGameFile);
   const Outcome damaged =
-      RecordCompletion(results, last_games_, folder_.path(), {7, 10006, start, start + 0.001});
+      RecordCompletion(Tables(results), folder_.path(), {7, 10006, start, start + 0.001});
   EXPECT_EQ(damaged.message, "baj van!");
   EXPECT_EQ(Rows(Reloaded(MakeResultTable, folder_ / kResultFile)).back(),
             "7|10006|2023-03-16|100");

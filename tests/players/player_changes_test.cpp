@@ -116,7 +116,7 @@ TEST_F(PlayerDeletion, RemovesEveryRowOfThePlayerFromTheThreeFiles) {
   EXPECT_TRUE(results_.Filter().empty());
 }
 
-TEST_F(PlayerDeletion, SkipsMissingFilesAndSavesLastGamesResultsPlayersInThatOrder) {
+TEST_F(PlayerDeletion, SkipsMissingFilesAndChangesNoFileWhenOneCannotBeRead) {
   results_.CreateDataSet();
   last_games_.CreateDataSet();
   EXPECT_TRUE(DeletePlayer(Data(), folder_.path(), "Béla", "").done);
@@ -124,12 +124,13 @@ TEST_F(PlayerDeletion, SkipsMissingFilesAndSavesLastGamesResultsPlayersInThatOrd
   EXPECT_FALSE(std::filesystem::exists(folder_ / kResultFile));
   EXPECT_EQ(StoredRows(), (std::vector<std::string>{"1|Anna|régi|1|1"}));
 
-  // The result file cannot be written: the last games are saved already, the players not yet.
+  // The result file cannot be read or written: nothing is deleted, in no file.
   MarkLastGameFinished(last_games_, folder_.path(), 1, 10001);
   std::filesystem::create_directory(folder_ / kResultFile);
   const std::string players_before = ReadBytes(folder_ / kPlayerFile);
+  const std::string last_games_before = ReadBytes(folder_ / kLastGameFile);
   EXPECT_THROW(DeletePlayer(Data(), folder_.path(), "Anna", "régi"), Error);
-  EXPECT_EQ(Reloaded(MakeLastGameTable, folder_ / kLastGameFile).RecordCount(), 0);
+  EXPECT_EQ(ReadBytes(folder_ / kLastGameFile), last_games_before);
   EXPECT_EQ(ReadBytes(folder_ / kPlayerFile), players_before);
 }
 

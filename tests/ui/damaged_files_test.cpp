@@ -111,14 +111,6 @@ std::vector<std::string> AllBytes(const PlayFolder& folder) {
   return bytes;
 }
 
-std::set<std::string> FolderEntries(const PlayFolder& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
-    names.insert(entry.path().filename().string());
-  }
-  return names;
-}
-
 }  // namespace
 
 class DamagedFilesTest : public QObject {
@@ -235,8 +227,8 @@ class DamagedFilesTest : public QObject {
     w.reset();
 
     QCOMPARE(folder.ReadText(name), damaged_bytes);
-    QCOMPARE(FolderEntries(folder), (std::set<std::string>{"sudoku.xml", "jatekosok.xml",
-                                                           "eredmenyek.xml", "utolso.xml"}));
+    QCOMPARE(folder.Entries(), (std::set<std::string>{"sudoku.xml", "jatekosok.xml",
+                                                      "eredmenyek.xml", "utolso.xml"}));
     // The other tables worked and their files still load: a finished game was recorded.
     for (const auto& [other, make] :
          {std::pair{"jatekosok.xml", &kvadrix::players::MakePlayerTable},

@@ -43,14 +43,6 @@ class OneFileFails : public FileWriter {
   std::string temporary_prefix_;
 };
 
-std::set<std::string> FolderEntries(const PlayFolder& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
-    names.insert(entry.path().filename().string());
-  }
-  return names;
-}
-
 std::string NotSaved(const PlayFolder& folder, const char* file, const std::string& reason) {
   return "A(z) \"" + folder.File(file).string() + "\" fájl nem menthető: " + reason + ".";
 }
@@ -183,8 +175,8 @@ class UnwritableFolderTest : public QObject {
         break;
       }
     }
-    QCOMPARE(FolderEntries(*folder_), (std::set<std::string>{"sudoku.xml", "jatekosok.xml",
-                                                             "eredmenyek.xml", "utolso.xml"}));
+    QCOMPARE(folder_->Entries(), (std::set<std::string>{"sudoku.xml", "jatekosok.xml",
+                                                        "eredmenyek.xml", "utolso.xml"}));
   }
 
   // The result is saved, its last-game row is not: the result stays, nothing is asked, and the

@@ -5,6 +5,7 @@
 
 #include "players/player_tables.h"
 #include "puzzles/puzzle_table.h"
+#include "tables/folder_lock.h"
 #include "tables/table_store.h"
 
 namespace kvadrix::test {
@@ -36,6 +37,15 @@ std::filesystem::path PlayFolder::Path() const { return dir_.path().toStdString(
 void PlayFolder::WriteText(const std::string& name, const std::string& bytes) const {
   std::ofstream out(File(name), std::ios::binary);
   out << bytes;
+}
+
+std::set<std::string> PlayFolder::Entries() const {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(Path())) {
+    names.insert(entry.path().filename().string());
+  }
+  names.erase(std::string(tables::kLockFileName));
+  return names;
 }
 
 std::string PlayFolder::ReadText(const std::string& name) const {

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <filesystem>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,9 @@ class PlayFolder {
 
   void WriteText(const std::string& name, const std::string& bytes) const;
   std::string ReadText(const std::string& name) const;
+  // The names in the folder but the lock file, which stays once made: what a failed write
+  // might have left behind shows here.
+  std::set<std::string> Entries() const;
   void WritePuzzles(const std::vector<PuzzleRecord>& records) const;
   // Players by name, with keys 101, 102, ... and level 1.
   void WritePlayers(const std::vector<std::string>& names) const;

@@ -1,0 +1,87 @@
+#include "tables/folder_lock.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <map>
+#include <thread>
+
+#include "common/error.h"
+#include "tables/replace_together.h"
+
+namespace kvadrix::tables {
+namespace {
+
+struct HeldLock {
+  int fd = -1;  // -1: the folder is used unlocked
+  int depth = 0;
+};
+
+// Saves run on one thread, so this does.
+std::map<std::filesystem::path, HeldLock>& HeldLocks() {
+  static std::map<std::filesystem::path, HeldLock> held;
+  return held;
+}
+
+std::filesystem::path KeyOf(const std::filesystem::path& folder) {
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(folder, error);
+  return (error ? folder : absolute).lexically_normal();
+}
+
+int OpenLockFile(const std::filesystem::path& folder) {
+  const std::filesystem::path file = folder / kLockFileName;
+  // Non-blocking: whatever sits under that name (a pipe) must not hang the open.
+  const int flags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
+  int fd = ::open(file.c_str(), O_RDWR | O_CREAT | flags, 0666);
+  if (fd < 0 && (errno == EACCES || errno == EROFS || errno == EPERM)) {
+    fd = ::open(file.c_str(), O_RDONLY | flags);  // a read lock still keeps writers out
+  }
+  return fd;
+}
+
+// True when locked, false when the file system takes no such locks; throws when busy.
+bool Lock(int fd, std::chrono::milliseconds wait) {
+  const int mode = fcntl(fd, F_GETFL);
+  struct flock lock {};
+  lock.l_type = (mode & O_ACCMODE) == O_RDONLY ? F_RDLCK : F_WRLCK;
+  lock.l_whence = SEEK_SET;
+  const auto deadline = std::chrono::steady_clock::now() + wait;
+  while (true) {
+    if (::fcntl(fd, F_OFD_SETLK, &lock) == 0) return true;
+    if (errno == EINTR) continue;
+    if (errno != EAGAIN && errno != EACCES) return false;
+    if (std::chrono::steady_clock::now() >= deadline) throw Error(std::string(kFolderBusy));
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+}
+
+}  // namespace
+
+FolderLock::FolderLock(const std::filesystem::path& folder, std::chrono::milliseconds wait)
+    : key_(KeyOf(folder)) {
+  HeldLock& held = HeldLocks()[key_];
+  if (held.depth++ > 0) return;
+  try {
+    held.fd = OpenLockFile(folder);
+    if (held.fd >= 0 && !Lock(held.fd, wait)) {
+      ::close(held.fd);
+      held.fd = -1;
+    }
+    FinishInterruptedReplacement(folder);
+  } catch (...) {
+    if (held.fd >= 0) ::close(held.fd);
+    HeldLocks().erase(key_);
+    throw;
+  }
+}
+
+FolderLock::~FolderLock() {
+  auto found = HeldLocks().find(key_);
+  if (found == HeldLocks().end() || --found->second.depth > 0) return;
+  if (found->second.fd >= 0) ::close(found->second.fd);  // closing releases the lock
+  HeldLocks().erase(found);
+}
+
+}  // namespace kvadrix::tables
