@@ -57,15 +57,22 @@ bool Lock(int fd, std::chrono::milliseconds wait) {
   }
 }
 
+std::chrono::milliseconds lock_wait = kDefaultLockWait;
+
 }  // namespace
 
-FolderLock::FolderLock(const std::filesystem::path& folder, std::chrono::milliseconds wait)
-    : key_(KeyOf(folder)) {
+std::chrono::milliseconds LockWait() { return lock_wait; }
+ScopedLockWait::ScopedLockWait(std::chrono::milliseconds wait) : previous_(lock_wait) {
+  lock_wait = wait;
+}
+ScopedLockWait::~ScopedLockWait() { lock_wait = previous_; }
+
+FolderLock::FolderLock(const std::filesystem::path& folder) : key_(KeyOf(folder)) {
   HeldLock& held = HeldLocks()[key_];
   if (held.depth++ > 0) return;
   try {
     held.fd = OpenLockFile(folder);
-    if (held.fd >= 0 && !Lock(held.fd, wait)) {
+    if (held.fd >= 0 && !Lock(held.fd, lock_wait)) {
       ::close(held.fd);
       held.fd = -1;
     }

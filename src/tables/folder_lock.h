@@ -18,19 +18,31 @@ inline constexpr std::chrono::milliseconds kDefaultLockWait{3000};
 
 class FolderLock {
  public:
-  // Waits at most the given time for the lock, then throws kvadrix::Error(kFolderBusy). Taking
+  // Waits at most LockWait() for the lock, then throws kvadrix::Error(kFolderBusy). Taking
   // it finishes a change that a killed holder left half done (replace_together.h). Nested
   // locks of one folder in one process share the first one. A folder where the lock file
   // cannot be made (read-only, or without lock support) is used unlocked: nothing can be saved
   // there anyway, and the save says why.
-  explicit FolderLock(const std::filesystem::path& folder,
-                      std::chrono::milliseconds wait = kDefaultLockWait);
+  explicit FolderLock(const std::filesystem::path& folder);
   ~FolderLock();
   FolderLock(const FolderLock&) = delete;
   FolderLock& operator=(const FolderLock&) = delete;
 
  private:
   std::filesystem::path key_;
+};
+
+// How long a lock is waited for: kDefaultLockWait unless a ScopedLockWait is alive (tests).
+std::chrono::milliseconds LockWait();
+class ScopedLockWait {
+ public:
+  explicit ScopedLockWait(std::chrono::milliseconds wait);
+  ~ScopedLockWait();
+  ScopedLockWait(const ScopedLockWait&) = delete;
+  ScopedLockWait& operator=(const ScopedLockWait&) = delete;
+
+ private:
+  std::chrono::milliseconds previous_;
 };
 
 }  // namespace kvadrix::tables

@@ -101,9 +101,8 @@ void RenameAll(const std::filesystem::path& folder, const std::vector<PreparedFi
     }
   }
   for (const PreparedFile& file : files) SyncFolder(FolderOf(file.target));
-  if (writer.Unlink(folder / kJournalName) != 0 && errno != ENOENT) {
-    throw SaveError(folder / kJournalName, SystemErrorText(errno));
-  }
+  // The change is whole now; a journal left behind names nothing left to do.
+  writer.Unlink(folder / kJournalName);
   SyncFolder(folder);
 }
 
@@ -131,7 +130,11 @@ std::vector<FileIdentity> ReplaceFilesTogether(const std::filesystem::path& fold
     throw;
   }
   // Decided: from here on every step is finished again by the next lock if it fails now.
-  RenameAll(folder, prepared);
+  try {
+    RenameAll(folder, prepared);
+  } catch (const Error& error) {
+    throw Error(error.what() + std::string(kFinishedLater));
+  }
   std::vector<FileIdentity> identities;
   for (const PreparedFile& file : prepared) identities.push_back(CurrentIdentity(file.target));
   return identities;

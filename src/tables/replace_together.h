@@ -16,6 +16,9 @@
 namespace kvadrix::tables {
 
 inline constexpr std::string_view kJournalName = ".kvadrix.journal";
+// Added to the error of a step after the change was decided.
+inline constexpr std::string_view kFinishedLater =
+    " A megkezdett változást a program a játékmappa következő használatakor befejezi.";
 
 struct Replacement {
   std::filesystem::path file;
