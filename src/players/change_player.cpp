@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "players/forget_player.h"
 #include "players/player_list.h"
 #include "players/player_tables.h"
 #include "players/player_text.h"
@@ -44,6 +45,7 @@ Outcome ModifyPlayer(tables::TableStore& players, const std::filesystem::path& f
   players.FieldByName(kSzin).SetAsInteger(change.szin);
   players.FieldByName(kSzint).SetAsInteger(change.szint);
   players.Post();
+  if (new_password) ForgetOldPasswords(players, row->kod);
   saved_change.Save(folder / kPlayerFile);
   return Outcome{true,
                  std::string(new_password ? kModifiedWithPassword : kModifiedWithoutPassword)};
@@ -66,6 +68,7 @@ Outcome DeletePlayer(PlayerData tables, const std::filesystem::path& folder,
   if (std::filesystem::exists(player_file) && LocatePlayer(tables.players, chosen_name)) {
     tables::SavedChange change(tables.players);
     tables.players.Delete();
+    ForgetDeletedPlayer(tables.players, row->kod);
     change.Save(player_file);
   }
   return Outcome{true, std::string(kPlayerDeleted)};
