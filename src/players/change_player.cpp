@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "players/forget_player.h"
 #include "players/player_list.h"
 #include "players/player_tables.h"
 #include "players/player_text.h"
@@ -53,6 +54,7 @@ Outcome ModifyPlayer(tables::TableStore& players, const std::filesystem::path& f
   players.FieldByName(kSzin).SetAsInteger(change.szin);
   players.FieldByName(kSzint).SetAsInteger(change.szint);
   players.Post();
+  if (new_password) ForgetOldPasswords(players, row->kod);
   saved_change.Save(folder / kPlayerFile);
   return Outcome{true,
                  std::string(new_password ? kModifiedWithPassword : kModifiedWithoutPassword)};
@@ -89,6 +91,7 @@ Outcome DeletePlayer(PlayerData tables, const std::filesystem::path& folder,
   // Only the chosen row: another row sharing its key (a damaged file) is another player.
   LocatePlayer(tables.players, chosen_name);
   tables.players.Delete();
+  ForgetDeletedPlayer(tables.players, row->kod);
   changed.push_back({&tables.players, player_file});
   tables::TableStore::SaveToFilesTogether(folder, changed);
   last_games_change.Keep();

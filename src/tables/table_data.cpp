@@ -110,10 +110,13 @@ void Column::Truncate(uint32_t records) {
     return;
   }
   // Texts are appended in record order: the last kept text ends the part of the arena to keep.
+  // A null pushed as such has no text (0, 0); a cleared value keeps its place, so it is found by
+  // its place, not its flag, and a later rollback can still restore it.
   size_t end = 0;
   for (uint32_t record = records; record > 0; --record) {
-    if (!null_[record - 1]) {
-      end = size_t(begins_[record - 1]) + sizes_[record - 1];
+    const size_t text_end = size_t(begins_[record - 1]) + sizes_[record - 1];
+    if (text_end > 0) {
+      end = text_end;
       break;
     }
   }

@@ -1,7 +1,8 @@
 #pragma once
 // The contents of one table as the store, the reader and the writer share them. Values live in
 // one column per field. A stored record never changes its values (an edit stores a new version),
-// only its state, so columns only grow.
+// only its state, so columns only grow. The one exception: a hidden record's value may be
+// cleared, which only sets its null flag, so the value can be brought back.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -49,6 +50,9 @@ class Column {
   void Reserve(size_t records);
   void Clear();
   void Truncate(uint32_t records);  // keeps the first records only
+  // Nulls a stored value; its number or text stays behind the flag for RestoreValue.
+  void ClearValue(uint32_t record) { null_[record] = 1; }
+  void RestoreValue(uint32_t record) { null_[record] = 0; }
 
  private:
   bool holds_numbers_;

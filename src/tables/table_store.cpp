@@ -92,6 +92,7 @@ void TableStore::Impl::Open(TableData new_data) {
   filter = std::move(new_filter);
   active = true;
   ++generation;
+  cleared.clear();
   load_error.clear();
   mode = Mode::kBrowse;
   ApplyFilterSetting();
@@ -109,6 +110,7 @@ void TableStore::Impl::Close() {
   cursor = 0;
   eof = true;
   data = TableData();
+  cleared.clear();
   if (!declared_fields.empty()) data.SetFields(declared_fields);
   if (was_active) Notify();
 }
@@ -304,6 +306,7 @@ void TableStore::EmptyDataSet() {
   impl_->RequireActive();
   impl_->mode = Impl::Mode::kBrowse;
   ++impl_->generation;
+  impl_->cleared.clear();
   impl_->data.ClearRecords();
   impl_->view.Rebuild(impl_->data);
   impl_->MoveToFirst();

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -168,18 +169,26 @@ class TableStore {
     uint32_t records = 0;
     std::vector<int32_t> states;
     size_t log_size = 0;
+    size_t cleared_count = 0;         // values cleared by ClearHiddenValues so far
     std::optional<uint32_t> current;  // the cursor's record
   };
   Checkpoint MakeCheckpoint() const;
-  // Later records and log entries go, the states are as they were, a pending edit is dropped and
-  // the cursor goes back to its record (the first of the view when that is gone). Nothing
-  // happens when the data was loaded or created anew since, or the store was closed then.
+  // Later records and log entries go, values cleared since come back, the states are as they
+  // were, a pending edit is dropped and the cursor goes back to its record (the first of the view
+  // when that is gone). Nothing happens when the data was loaded or created anew since, or the
+  // store was closed then.
   void RollBack(const Checkpoint& checkpoint);
 
-  // What the file holds beyond the view, for tests and tools.
+  // What the file holds beyond the view.
   int StoredRecordCount() const;                   // every record, superseded and deleted included
   int StoredRecordState(int record) const;         // record numbers from 1
   const std::vector<uint32_t>& ChangeLog() const;  // three numbers per change
+  std::string StoredValue(int record, int field) const;  // as ViewValue gives it
+
+  // Nulls the fields of a superseded or deleted record, so a value no visible row holds (an old
+  // password, a deleted player's name) is not written to the file again. The record, its state
+  // and the change log stay as they are. Throws for a visible record.
+  void ClearHiddenValues(int record, std::span<const int> fields);
 
   // Called after every change of the view or its data (bound grids refresh from it), not on
   // cursor moves; held back while controls are disabled and called once when enabled again.

@@ -5,6 +5,8 @@
 // state 1 and leaves the view; deleting one gives it state 2, logged as a deletion. The old
 // version keeps its values and the log keeps its insert entry, so a reloaded file shows the same
 // view and the same history. An edit that set no field stores and logs nothing.
+// ClearHiddenValues is the one way to change a stored value: it nulls values of a hidden version,
+// so they leave the file while the version, its state and the log stay.
 #include <algorithm>
 
 #include "common/error.h"
@@ -195,6 +197,7 @@ TableStore::Checkpoint TableStore::MakeCheckpoint() const {
   checkpoint.records = impl.data.RecordCount();
   checkpoint.states = impl.data.states;
   checkpoint.log_size = impl.data.change_log.size();
+  checkpoint.cleared_count = impl.cleared.size();
   if (!impl.Records().empty()) checkpoint.current = impl.Records()[impl.cursor];
   return checkpoint;
 }
@@ -203,6 +206,11 @@ void TableStore::RollBack(const Checkpoint& checkpoint) {
   Impl& impl = *impl_;
   if (!impl.active || checkpoint.generation != impl.generation) return;
   impl.mode = Impl::Mode::kBrowse;
+  while (impl.cleared.size() > checkpoint.cleared_count) {
+    const Impl::ClearedValue& value = impl.cleared.back();
+    impl.data.columns[value.field].RestoreValue(value.record);
+    impl.cleared.pop_back();
+  }
   impl.data.TruncateRecords(checkpoint.records);
   impl.data.states = checkpoint.states;
   impl.data.change_log.resize(std::min(checkpoint.log_size, impl.data.change_log.size()));
@@ -217,11 +225,40 @@ void TableStore::RollBack(const Checkpoint& checkpoint) {
 
 int TableStore::StoredRecordCount() const { return static_cast<int>(impl_->data.RecordCount()); }
 
-int TableStore::StoredRecordState(int record) const {
-  if (record < 1 || static_cast<uint32_t>(record) > impl_->data.RecordCount()) {
+void TableStore::Impl::CheckRecord(int record) const {
+  if (record < 1 || static_cast<uint32_t>(record) > data.RecordCount()) {
     throw Error(std::string("Nincs ") + std::to_string(record) + ". rekord a táblában.");
   }
+}
+
+int TableStore::StoredRecordState(int record) const {
+  impl_->CheckRecord(record);
   return impl_->data.states[record - 1];
+}
+
+std::string TableStore::StoredValue(int record, int field) const {
+  const Impl& impl = *impl_;
+  impl.CheckRecord(record);
+  impl.CheckField(field);
+  return ValueText(impl.data.types[field].kind, impl.data.Get(record - 1, field));
+}
+
+void TableStore::ClearHiddenValues(int record, std::span<const int> fields) {
+  Impl& impl = *impl_;
+  impl.RequireActive();
+  impl.CheckRecord(record);
+  for (const int field : fields) impl.CheckField(field);
+  const uint32_t index = static_cast<uint32_t>(record) - 1;
+  if (IsVisibleState(impl.data.states[index])) {
+    throw Error(std::string("A(z) ") + std::to_string(record) +
+                ". rekord látható, az értékei nem törölhetők.");
+  }
+  for (const int field : fields) {
+    Column& column = impl.data.columns[field];
+    if (column.IsNull(index)) continue;  // a rollback must not turn a null into a value
+    column.ClearValue(index);
+    impl.cleared.push_back(Impl::ClearedValue{index, field});
+  }
 }
 
 const std::vector<uint32_t>& TableStore::ChangeLog() const { return impl_->data.change_log; }

@@ -22,6 +22,12 @@ struct TableStore::Impl {
   TableData data;                         // holds the declared fields while closed
   bool active = false;
   uint64_t generation = 0;  // counts the data loaded or created, for checkpoints
+  // Every value ClearHiddenValues nulled in this data, in order, for RollBack to restore.
+  struct ClearedValue {
+    uint32_t record;
+    int field;
+  };
+  std::vector<ClearedValue> cleared;
 
   std::string filter_text;
   std::vector<FilterCondition> filter_conditions;
@@ -59,7 +65,8 @@ struct TableStore::Impl {
   void PlaceCursorOn(uint32_t record);
   void ApplyFilterSetting();
   ValueRef Current(int field) const;
-  void CheckField(int field) const;  // a FieldRef kept across a load may point past the fields
+  void CheckField(int field) const;    // a FieldRef kept across a load may point past the fields
+  void CheckRecord(int record) const;  // a stored record's number, from 1
   // Takes the loaded or created data; throws, leaving the store closed, when the filter or the
   // index names a field the data lacks.
   void Open(TableData new_data);

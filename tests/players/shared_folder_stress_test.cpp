@@ -220,6 +220,7 @@ TEST(SharedFolderStress, EveryConfirmedChangeOfEveryProcessIsInTheFiles) {
   // A fresh start: every file loads, and holds what the logs say.
   { const tables::FolderLock finish_interrupted(folder.path()); }
   tables::TableStore players = Reloaded(MakePlayerTable, folder / kPlayerFile);
+  const std::string player_bytes = ReadBytes(folder / kPlayerFile);
   tables::TableStore results = Reloaded(MakeResultTable, folder / kResultFile);
   tables::TableStore last_games = Reloaded(MakeLastGameTable, folder / kLastGameFile);
   std::map<int32_t, std::pair<std::string, std::string>> stored_players;
@@ -259,6 +260,7 @@ TEST(SharedFolderStress, EveryConfirmedChangeOfEveryProcessIsInTheFiles) {
   for (const auto& [key, name] : expected.deleted) {
     SCOPED_TRACE(name);
     if (expected.players.count(key)) continue;  // drawn again by a later player
+    EXPECT_EQ(player_bytes.find("\"" + name + "\""), std::string::npos);  // nor her name
     EXPECT_FALSE(stored_players.count(key));
     EXPECT_FALSE(stored_results.count(key));
     EXPECT_FALSE(stored_last.count(key));
