@@ -121,6 +121,9 @@ void TTabla::ReloadPlayerList() {
   if (names.empty()) {
     ui_.Bmod->setEnabled(false);
     ui_.Btorol->setEnabled(false);
+  } else {
+    // A window started without players lists those another window added since: usable.
+    for (QWidget* button : {ui_.Bmod, ui_.Btorol, ui_.Btovabb}) button->setEnabled(true);
   }
   for (const std::string& name : names) ui_.Mnevek->addItem(QString::fromStdString(name));
   // Five is the limit, not a one-way door: a deletion below it allows adding again.
