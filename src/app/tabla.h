@@ -76,6 +76,7 @@ class TTabla : public QMainWindow, private solver::CandidateView, private solver
   // changed (true then). A damaged file is left to say so where its table is used.
   bool FollowFile(tables::TableStore& store, std::string_view file);
   void FollowPlayerList();
+  void ReloadPlayerListFollowingChoice();
 
   // Games: the PuzzleTable's current record becomes the game; the next or the same puzzle
   // by identifier; the best times of the puzzle being played.
@@ -162,6 +163,7 @@ class TTabla : public QMainWindow, private solver::CandidateView, private solver
   void MnevekClick();
   void BjelszoClick();
   void FillNameLookup();  // dbnevek from the PlayerTable
+  void FollowDeletion();  // the lists without a player deleted here or in another window
   void BtovabbClick();
   bool FormClose();  // false: the window stays open and the game goes on
   void TBClick(int page);

@@ -23,13 +23,12 @@ void TTabla::closeEvent(QCloseEvent* event) {
 
 void TTabla::BtovabbClick() {
   const QString chosen = ui_.Ekiv->text();
-  // The list shows whom the user chose from; the table may have been re-read since (a refused
-  // change does that) without the list following.
+  // The list shows whom the user chose from, whatever the table read since.
   const bool listed = !ui_.Mnevek->findItems(chosen, Qt::MatchExactly).isEmpty();
   const players::PlayerToEnter player =
-      players::FindPlayerToEnter(cdsjatekosok_, work_dir_, chosen.toStdString());
-  if (player.gone || (listed && !players::LocatePlayer(cdsjatekosok_, chosen.toStdString()))) {
-    ReloadPlayerList();
+      players::FindPlayerToEnter(cdsjatekosok_, work_dir_, chosen.toStdString(), listed);
+  if (player.gone) {
+    ReloadPlayerListFollowingChoice();
     Inform(players::kPlayerGone);
     return;
   }

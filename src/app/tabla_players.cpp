@@ -181,6 +181,7 @@ void TTabla::BmodositClick() {
                                      CheckedLevel(ui_)};
   const players::Outcome changed = players::ModifyPlayer(cdsjatekosok_, work_dir_, change);
   Inform(changed.message);
+  if (changed.message == players::kPlayerGone) FollowDeletion();
   if (!changed.done) return;
   ui_.Ekiv->setText(QString::fromStdString(change.chosen_name));
   CloseForm(ui_);
@@ -194,9 +195,16 @@ void TTabla::BtorlesClick() {
       players::DeletePlayer({cdsjatekosok_, cdsEredmenyek_, cdsUtolso_}, work_dir_,
                             ui_.dbnevek->currentText().toStdString(), Text(ui_.Bjelszo));
   Inform(deleted.message);
+  if (deleted.message == players::kPlayerGone) FollowDeletion();
   if (!deleted.done) return;
   ReloadPlayerList();
   FillNameLookup();  // DeleteMode stays on; the deleted name is no longer offered
+}
+
+// Told that another window deleted the player: she is offered nowhere any more.
+void TTabla::FollowDeletion() {
+  ReloadPlayerListFollowingChoice();
+  FillNameLookup();
 }
 
 // The name drop-down lists the PlayerTable's names; a name still listed stays chosen.

@@ -109,9 +109,22 @@ void TTabla::FollowPlayerList() {
   if (startup_failed_ || !cdsjatekosok_.Active()) return;
   if (!FollowFile(cdsjatekosok_, players::kPlayerFile)) return;
   Guarded([this] {
-    ReloadPlayerList();
+    ReloadPlayerListFollowingChoice();
     if (ui_.dbnevek->isVisible()) FillNameLookup();
   });
+}
+
+// A player chosen from the list and deleted meanwhile is chosen no more; the first listed one
+// is, as at start. A typed name stays.
+void TTabla::ReloadPlayerListFollowingChoice() {
+  const auto listed = [this] {
+    return !ui_.Mnevek->findItems(ui_.Ekiv->text(), Qt::MatchExactly).isEmpty();
+  };
+  const bool was_listed = listed();
+  ReloadPlayerList();
+  if (was_listed && !listed()) {
+    ui_.Ekiv->setText(player_count_ > 0 ? ui_.Mnevek->item(0)->text() : QString());
+  }
 }
 
 void TTabla::ReloadPlayerList() {

@@ -22,12 +22,11 @@ PlayerForPlay FindPlayerForPlay(tables::TableStore& players, std::string_view na
 }
 
 PlayerToEnter FindPlayerToEnter(tables::TableStore& players, const std::filesystem::path& folder,
-                                std::string_view name) {
-  const bool was_listed = LocatePlayer(players, name).has_value();
+                                std::string_view name, bool listed) {
   players.Refresh(folder / kPlayerFile);
   PlayerToEnter found;
   static_cast<PlayerForPlay&>(found) = FindPlayerForPlay(players, name);
-  found.gone = was_listed && found.key == 0 && !LocatePlayer(players, name);
+  found.gone = listed && !LocatePlayer(players, name);
   return found;
 }
 

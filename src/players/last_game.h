@@ -27,13 +27,13 @@ struct PlayerForPlay {
 // The player row whose `nev` is exactly the name (as typed in "Kiválasztott játékos:").
 // Filtering is off afterwards.
 PlayerForPlay FindPlayerForPlay(tables::TableStore& players, std::string_view name);
-// The same in "jatekosok.xml" as it is now; none with `gone` set when the name was a player in
-// the table as this window last read it but another window deleted her since.
+// The same in "jatekosok.xml" as it is now; none with `gone` set when the name was offered in
+// the window's list (`listed`) but another window deleted her since.
 struct PlayerToEnter : PlayerForPlay {
   bool gone = false;
 };
 PlayerToEnter FindPlayerToEnter(tables::TableStore& players, const std::filesystem::path& folder,
-                                std::string_view name);
+                                std::string_view name, bool listed);
 
 struct LastGameOffer {
   enum class Kind {

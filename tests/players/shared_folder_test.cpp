@@ -253,7 +253,7 @@ TEST(SharedFolder, WindowsWorkOnTheFileAsItIsNow) {
   const PlayerChange change{"Béla", "", "", "", 3, 2};
   EXPECT_EQ(ModifyPlayer(b.players, folder.path(), change).message, kPlayerGone);
   EXPECT_EQ(DeletePlayer(c.Data(), folder.path(), "Béla", "").message, kPlayerGone);
-  EXPECT_TRUE(FindPlayerToEnter(d.players, folder.path(), "Béla").gone);
+  EXPECT_TRUE(FindPlayerToEnter(d.players, folder.path(), "Béla", true).gone);
   EXPECT_EQ(RecordCompletion(b.Data(), folder.path(), {2, 10004, kNow, kNow}).message, kPlayerGone);
   EXPECT_EQ(StoreUnfinishedGame(b.Data(), folder.path(), 2, 10004, 9).message, kPlayerGone);
   // Once a window has read the file again, the name is simply not there to choose.

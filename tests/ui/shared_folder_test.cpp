@@ -192,11 +192,12 @@ class SharedFolderTest : public QObject {
     Click(pa.Btorles);
     QCOMPARE(TakeTexts(a), Texts{kDeleted});
 
+    // B is told she is gone, and from then on offers her nowhere.
     Click(pb.Bmodosit);
     QCOMPARE(TakeTexts(b), Texts{kGone});
-    Click(pb.Btovabb);
-    QCOMPARE(TakeTexts(b), Texts{kGone});
     QCOMPARE(Items(pb.Mnevek), QStringList{QStringLiteral("Béla")});
+    QCOMPARE(Items(pb.dbnevek), QStringList{QStringLiteral("Béla")});
+    QCOMPARE(pb.Ekiv->text(), QStringLiteral("Béla"));
 
     // Back to the game still on the board: its completion is refused and stops the clock.
     ClickTab(b, 1);
