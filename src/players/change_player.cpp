@@ -5,6 +5,7 @@
 #include "players/player_list.h"
 #include "players/player_tables.h"
 #include "players/player_text.h"
+#include "tables/file_io.h"
 #include "tables/store_guards.h"
 
 namespace kvadrix::players {
@@ -15,7 +16,7 @@ namespace {
 // later player drawing the same key would inherit them.
 void DeleteRowsOfKey(tables::TableStore& store, std::string_view field, int32_t key,
                      const std::filesystem::path& file) {
-  if (!std::filesystem::exists(file)) return;
+  if (!tables::EntryExists(file)) return;
   tables::SavedChange change(store);
   {
     const tables::FilteredView rows_of_player(store, KeyFilter(field, key));
@@ -57,13 +58,13 @@ Outcome DeletePlayer(PlayerData tables, const std::filesystem::path& folder,
   // A table that failed to load stops the deletion before anything is deleted, not half way.
   for (const auto& [store, file] :
        {std::pair{&tables.last_games, kLastGameFile}, std::pair{&tables.results, kResultFile}}) {
-    if (std::filesystem::exists(folder / file)) store->RequireOpen();
+    if (tables::EntryExists(folder / file)) store->RequireOpen();
   }
   DeleteRowsOfKey(tables.last_games, kNevkod, row->kod, folder / kLastGameFile);
   DeleteRowsOfKey(tables.results, kNevkod, row->kod, folder / kResultFile);
   // Only the chosen row: another row sharing its key (a damaged file) is another player.
   const std::filesystem::path player_file = folder / kPlayerFile;
-  if (std::filesystem::exists(player_file) && LocatePlayer(tables.players, chosen_name)) {
+  if (tables::EntryExists(player_file) && LocatePlayer(tables.players, chosen_name)) {
     tables::SavedChange change(tables.players);
     tables.players.Delete();
     change.Save(player_file);

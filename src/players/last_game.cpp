@@ -6,6 +6,7 @@
 #include "players/player_list.h"
 #include "players/player_tables.h"
 #include "puzzles/levels.h"
+#include "tables/file_io.h"
 #include "tables/store_guards.h"
 
 namespace kvadrix::players {
@@ -25,7 +26,7 @@ LastGameOffer LookUpLastGame(tables::TableStore& last_games, const std::filesyst
   LastGameOffer offer;
   offer.text = kLoadAGame;
   const std::filesystem::path file = folder / kLastGameFile;
-  if (!std::filesystem::exists(file)) return offer;
+  if (!tables::EntryExists(file)) return offer;
   last_games.LoadFromFile(file);
   const tables::FilteredView rows_of_player(last_games, KeyFilter(kNevkod, key));
   const int rows = rows_of_player.Count();

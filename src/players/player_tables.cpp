@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "tables/file_io.h"
+
 namespace kvadrix::players {
 
 using tables::BooleanField;
@@ -40,7 +42,7 @@ TableStore MakeSummaryTable() {
 }
 
 void LoadOrCreate(TableStore& store, const std::filesystem::path& file) {
-  if (std::filesystem::exists(file)) {
+  if (tables::EntryExists(file)) {
     store.LoadFromFile(file);
   } else {
     store.CreateDataSet();
