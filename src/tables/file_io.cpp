@@ -134,7 +134,7 @@ ReadFailure OpenFailure(const std::filesystem::path& file, int error_number) {
   return {error_number != ENOENT && error_number != ENOTDIR, SystemErrorText(error_number)};
 }
 
-// Only a regular file is replaced, and only a free name is created.
+// Only a regular file this process may write is replaced, and only a free name is created.
 void RequireReplaceable(const std::filesystem::path& file, const struct stat* old_info,
                         int stat_error) {
   if (old_info == nullptr) {
@@ -143,6 +143,8 @@ void RequireReplaceable(const std::filesystem::path& file, const struct stat* ol
   }
   if (!S_ISREG(old_info->st_mode)) throw Error(NotAFileText(old_info->st_mode));
   if (old_info->st_size > kMaxTableFileBytes) throw Error(TooLargeText());
+  // The rename needs only the folder's permission; a file made read-only stays as it is.
+  if (::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0) ThrowSystemError(errno);
 }
 
 }  // namespace
