@@ -1,7 +1,6 @@
 // Creating and activating the main window, and the player list that start-up and player
 // management share.
 #include <QEvent>
-#include <filesystem>
 
 #include "app/core_text.h"
 #include "app/tabla.h"
@@ -11,6 +10,7 @@
 #include "puzzles/levels.h"
 #include "puzzles/puzzle_selection.h"
 #include "puzzles/puzzle_table.h"
+#include "tables/file_io.h"
 #include "tables/folder_lock.h"
 
 namespace kvadrix::app {
@@ -37,7 +37,7 @@ void TTabla::FormCreate() {
   player_count_ = 0;
   startup_failed_ = false;
 
-  if (!std::filesystem::exists(FilePath(puzzles::kPuzzleFile))) {
+  if (!tables::EntryExists(FilePath(puzzles::kPuzzleFile))) {
     Inform(puzzles::kMissingPuzzleFile);
     startup_failed_ = true;
     return;
@@ -54,7 +54,7 @@ void TTabla::FormCreate() {
   game_.selected_digit = 1;
   cdsOsszes_.CreateDataSet();
   PrepareFirstLevel();
-  if (std::filesystem::exists(FilePath(players::kPlayerFile))) {
+  if (tables::EntryExists(FilePath(players::kPlayerFile))) {
     Guarded([this] {
       ReloadPlayerList();
       if (player_count_ != 0) ui_.Ekiv->setText(ui_.Mnevek->item(0)->text());

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <charconv>
@@ -99,6 +100,41 @@ void WriteAll(FileWriter& writer, int fd, std::string_view bytes) {
   }
 }
 
+constexpr char kDanglingLink[] = "a szimbolikus link nem létező fájlra mutat";
+
+std::string TooLargeText() {
+  return "túl nagy, több mint " + std::to_string(kMaxTableFileBytes >> 20) + " MB";
+}
+
+// Why an entry that is not a regular file cannot hold a table.
+std::string NotAFileText(mode_t mode) {
+  if (S_ISDIR(mode)) return SystemErrorText(EISDIR);
+  if (S_ISFIFO(mode)) return "ez egy csővezeték, nem fájl";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "ez egy eszköz, nem fájl";
+  if (S_ISSOCK(mode)) return "ez egy foglalat, nem fájl";
+  return "ez nem közönséges fájl";
+}
+
+// A name that failed to open; a link to nothing is there, not missing.
+ReadFailure OpenFailure(const std::filesystem::path& file, int error_number) {
+  struct stat info;
+  if (error_number == ENOENT && ::lstat(file.c_str(), &info) == 0) return {true, kDanglingLink};
+  return {error_number != ENOENT && error_number != ENOTDIR, SystemErrorText(error_number)};
+}
+
+// Only a regular file this process may write is replaced, and only a free name is created.
+void RequireReplaceable(const std::filesystem::path& file, const struct stat* old_info,
+                        int stat_error) {
+  if (old_info == nullptr) {
+    if (stat_error == ENOENT && !EntryExists(file)) return;
+    throw Error(stat_error == ENOENT ? std::string(kDanglingLink) : SystemErrorText(stat_error));
+  }
+  if (!S_ISREG(old_info->st_mode)) throw Error(NotAFileText(old_info->st_mode));
+  if (old_info->st_size > kMaxTableFileBytes) throw Error(TooLargeText());
+  // The rename needs only the folder's permission; a file made read-only stays as it is.
+  if (::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0) ThrowSystemError(errno);
+}
+
 }  // namespace
 
 std::filesystem::path FolderOf(const std::filesystem::path& file) {
@@ -128,6 +164,12 @@ FileIdentity CurrentIdentity(const std::filesystem::path& file) {
   return ::stat(file.c_str(), &info) == 0 ? IdentityOf(info) : FileIdentity{};
 }
 
+bool EntryExists(const std::filesystem::path& file) {
+  struct stat info;
+  // A folder that cannot be searched hides whether the name is there; loading then says why.
+  return ::lstat(file.c_str(), &info) == 0 || (errno != ENOENT && errno != ENOTDIR);
+}
+
 std::string SystemErrorText(int error_number) {
   switch (error_number) {
     case ENOENT:
@@ -139,6 +181,8 @@ std::string SystemErrorText(int error_number) {
       return "ez egy mappa, nem fájl";
     case ENOTDIR:
       return "az útvonal egyik tagja nem mappa";
+    case ELOOP:
+      return "a szimbolikus linkek körbe mutatnak";
     case ENOSPC:
       return "megtelt a lemez";
     case EDQUOT:
@@ -158,27 +202,43 @@ std::string SystemErrorText(int error_number) {
 }
 
 bool ReadWholeFile(const std::filesystem::path& file, FileBytes& bytes, ReadFailure& failure) {
-  FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+  // A device is not even opened (that alone may do something), and the open does not block, so
+  // a pipe put there in the meantime cannot hold the program forever.
   struct stat info;
-  if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0) {
-    const int error_number = errno;
-    failure = {error_number != ENOENT && error_number != ENOTDIR, SystemErrorText(error_number)};
+  if (::stat(file.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+    failure = {true, NotAFileText(info.st_mode)};
     return false;
   }
-  if (S_ISDIR(info.st_mode)) {
-    failure = {true, SystemErrorText(EISDIR)};
+  FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0) {
+    failure = OpenFailure(file, errno);
+    return false;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    failure = {true, NotAFileText(info.st_mode)};
     return false;
   }
   bytes.identity = IdentityOf(info);
+
+  if (info.st_size > kMaxTableFileBytes) {
+    failure = {true, TooLargeText()};
+    return false;
+  }
+  constexpr size_t kLimit = static_cast<size_t>(kMaxTableFileBytes);
   size_t capacity = static_cast<size_t>(info.st_size) + 1;  // one spare byte shows the end
   bytes.data = std::make_unique_for_overwrite<char[]>(capacity);
   bytes.size = 0;
   while (true) {
     if (bytes.size == capacity) {  // the file grew while it was read
-      auto larger = std::make_unique_for_overwrite<char[]>(capacity * 2);
+      if (capacity > kLimit) {
+        failure = {true, TooLargeText()};
+        return false;
+      }
+      const size_t larger_capacity = std::min(capacity * 2, kLimit + 1);
+      auto larger = std::make_unique_for_overwrite<char[]>(larger_capacity);
       std::memcpy(larger.get(), bytes.data.get(), bytes.size);
       bytes.data = std::move(larger);
-      capacity *= 2;
+      capacity = larger_capacity;
     }
     const ssize_t got = ::read(fd.get(), bytes.data.get() + bytes.size, capacity - bytes.size);
     if (got < 0) {
@@ -203,7 +263,7 @@ PreparedFile PrepareReplacement(const std::filesystem::path& link_or_file, std::
   }
   struct stat old_info;
   const bool replacing = ::stat(file.c_str(), &old_info) == 0;
-  if (replacing && S_ISDIR(old_info.st_mode)) ThrowSystemError(EISDIR);
+  RequireReplaceable(file, replacing ? &old_info : nullptr, replacing ? 0 : errno);
   FileWriter& writer = CurrentFileWriter();
   RemoveStaleTemporaries(file, writer);
   const std::filesystem::path temporary = TemporaryName(file);

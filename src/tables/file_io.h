@@ -40,7 +40,12 @@ struct FileBytes {
   std::string_view View() const { return std::string_view(data.get(), size); }
 };
 
-// Returns false and fills failure when the file cannot be read.
+// No table file comes near this; anything larger (or a device without end) is not read.
+inline constexpr int64_t kMaxTableFileBytes = int64_t{256} << 20;
+
+// Returns false and fills failure when the file cannot be read: also when it is not a regular
+// file (a pipe, a folder, a device, a link loop or a link to nothing) or is larger than
+// kMaxTableFileBytes. Never blocks on a pipe.
 bool ReadWholeFile(const std::filesystem::path& file, FileBytes& bytes, ReadFailure& failure);
 
 // Writes a temporary file in the same folder (".<name>.<process id>.<count>.tmp"), flushes it to
@@ -48,7 +53,9 @@ bool ReadWholeFile(const std::filesystem::path& file, FileBytes& bytes, ReadFail
 // file that a killed save left behind (of a process no longer running, or of this one) are
 // removed first. A new file gets the umask permissions (owner_only: 0600); a replaced file keeps
 // its own (owner_only: 0600). Throws kvadrix::Error with the reason (without the file name); the
-// old file is then left as it was and the temporary file is gone. Returns what the file now is.
+// old file is then left as it was and the temporary file is gone. Refuses anything but a regular
+// file this process may write, and a link to nothing (a file would appear where it points).
+// Returns what the file now is.
 FileIdentity ReplaceFileAtomically(const std::filesystem::path& file, std::string_view bytes,
                                    bool owner_only);
 
@@ -66,6 +73,10 @@ FileIdentity CommitReplacement(const PreparedFile& prepared);
 // A folder's entries made durable (renames, removals); failing here loses nothing.
 void SyncFolder(const std::filesystem::path& folder);
 std::filesystem::path FolderOf(const std::filesystem::path& file);
+
+// Whether anything has this name, a link to nothing or a link loop included: those are not
+// missing files to create afresh, but entries that fail to load with their reason. Never throws.
+bool EntryExists(const std::filesystem::path& file);
 
 // The reason of a failed system call in Hungarian words.
 std::string SystemErrorText(int error_number);

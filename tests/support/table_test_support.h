@@ -11,6 +11,7 @@
 
 namespace kvadrix::tables::testing {
 
+using kvadrix::testing::PermissionsBind;
 using kvadrix::testing::ReadBytes;
 using kvadrix::testing::TempFolder;
 using kvadrix::testing::WriteBytes;

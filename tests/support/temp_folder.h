@@ -1,6 +1,9 @@
 #pragma once
 // A fresh temporary folder per test, removed with everything in it, and whole-file access.
+#include <fcntl.h>
 #include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -42,6 +45,17 @@ inline std::string ReadBytes(const std::filesystem::path& file) {
 
 inline void WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
   std::ofstream(file, std::ios::binary) << bytes;
+}
+
+// Whether file permissions bind this process: the superuser opens a read-only file for writing.
+inline bool PermissionsBind() {
+  const TempFolder dir;
+  const std::filesystem::path file = dir / "read-only";
+  WriteBytes(file, "");
+  ::chmod(file.c_str(), 0444);
+  const int fd = ::open(file.c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd >= 0) ::close(fd);
+  return fd < 0;
 }
 
 }  // namespace kvadrix::testing

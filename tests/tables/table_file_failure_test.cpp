@@ -186,7 +186,7 @@ TEST(TableFileFailure, FailedSaveKeepsTheOldFileAndTheStore) {
   EXPECT_EQ(players.RecordCount(), 1);
   EXPECT_EQ(players.ChangeLog().size(), 3u);
 
-  if (::geteuid() != 0) {  // permissions do not bind the superuser
+  if (PermissionsBind()) {
     ::chmod(dir.path().c_str(), 0555);
     EXPECT_TRUE(Contains(ErrorOf([&] { players.SaveToFile(file); }), "jogosultság"));
     ::chmod(dir.path().c_str(), 0755);
@@ -223,6 +223,17 @@ TEST(TableFileFailure, PermissionsAndLinksOfWrittenFiles) {
   players.SaveToFile(dir / "link.xml");
   EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.xml"));
   EXPECT_EQ(ReadBytes(dir / "plain.xml"), players.SaveToBytes());
+  // A relative link to that link, from another folder: the end of the chain is written, the
+  // links stay as they were and nothing new appears beside them.
+  std::filesystem::create_directory(dir / "play");
+  std::filesystem::create_symlink("../link.xml", dir / "play" / "jatekosok.xml");
+  AppendKey(players, 2);
+  players.SaveToFile(dir / "play" / "jatekosok.xml");
+  EXPECT_EQ(std::filesystem::read_symlink(dir / "play" / "jatekosok.xml"), "../link.xml");
+  EXPECT_EQ(std::filesystem::read_symlink(dir / "link.xml"), dir / "plain.xml");
+  EXPECT_EQ(ReadBytes(dir / "plain.xml"), players.SaveToBytes());
+  EXPECT_EQ(FileCount(dir / "play"), 1);
+  EXPECT_EQ(FileCount(dir.path()), 4);  // plain.xml, jatekosok.xml, link.xml, play
 }
 
 }  // namespace

@@ -188,8 +188,8 @@ TEST(TableSaveFailure, AChangeThatCannotBeSavedIsTakenBack) {
   EXPECT_EQ(players.RecordCount(), 1);
 }
 
-TEST(TableSaveFailure, FolderThatCannotBeWritten) {
-  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+TEST(TableSaveFailure, FolderWithoutWritePermission) {
+  if (!PermissionsBind()) GTEST_SKIP() << "permissions do not bind this process";
   SavedPlayers saved;
   ::chmod(saved.dir.path().c_str(), 0555);
   const std::string message = SaveError(saved.players, saved.file);
@@ -197,6 +197,37 @@ TEST(TableSaveFailure, FolderThatCannotBeWritten) {
   EXPECT_EQ(message, "A(z) \"" + saved.file.string() +
                          "\" fájl nem menthető: " + "nincs hozzá jogosultság.");
   saved.ExpectUnchanged("chmod 0555");
+}
+
+// The rename would only need the folder's permission: a file made read-only is refused before,
+// and a change saved into it is taken back, so memory keeps what the disk holds.
+TEST(TableSaveFailure, FileWithoutWritePermission) {
+  if (!PermissionsBind()) GTEST_SKIP() << "permissions do not bind this process";
+  SavedPlayers saved;
+  ::chmod(saved.file.c_str(), 0444);
+  EXPECT_EQ(SaveError(saved.players, saved.file),
+            "A(z) \"" + saved.file.string() + "\" fájl nem menthető: nincs hozzá jogosultság.");
+  saved.ExpectUnchanged("chmod 0444");
+  {
+    SavedChange change(saved.players);
+    AppendPlayer(saved.players, 4, "Dóra");
+    EXPECT_THROW(change.Save(saved.file), Error);
+  }
+  saved.ExpectUnchanged("chmod 0444, change taken back");
+  // Nor through a link to it.
+  TempFolder other;
+  std::filesystem::create_symlink(saved.file, other / "jatekosok.xml");
+  EXPECT_EQ(SaveError(saved.players, other / "jatekosok.xml"),
+            "A(z) \"" + (other / "jatekosok.xml").string() +
+                "\" fájl nem menthető: nincs hozzá jogosultság.");
+  saved.ExpectUnchanged("chmod 0444, through a link");
+  struct stat info;
+  ASSERT_EQ(::stat(saved.file.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0444u);
+
+  ::chmod(saved.file.c_str(), 0600);
+  saved.players.SaveToFile(saved.file);
+  EXPECT_EQ(ReadBytes(saved.file), saved.in_memory);
 }
 
 pid_t FinishedProcess() {

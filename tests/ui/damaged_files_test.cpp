@@ -1,6 +1,8 @@
 // Damaged table files, one whole session each: every damage of every file is reported, at start
 // and where the file is next used, with the store's own message; the other tables go on working;
 // and the damaged file is on disk byte for byte as it was when the program ends.
+#include <sys/stat.h>
+
 #include <QtTest>
 #include <algorithm>
 #include <cstring>
@@ -15,7 +17,16 @@ using namespace kvadrix::test;
 
 namespace {
 
-enum Damage { kTruncated, kBadByte, kBadUtf8, kWrongFields, kUnknownState, kTwoLastGames };
+enum Damage {
+  kTruncated,
+  kBadByte,
+  kBadUtf8,
+  kWrongFields,
+  kUnknownState,
+  kTwoLastGames,
+  kPipe,      // a named pipe with no writer: opening it to read would wait forever
+  kLinkLoop,  // a link to itself
+};
 
 // The steps of the session, in order; a row's `where` says at which of them its message shows.
 enum Step : int {
@@ -97,6 +108,8 @@ std::string Damaged(std::string bytes, const std::string& file, Damage damage,
       }
       return bytes.insert(first_row + 4, " RowState=\"16\"");
     case kTwoLastGames:
+    case kPipe:
+    case kLinkLoop:
       reason = "";
       return bytes;
   }
@@ -105,9 +118,32 @@ std::string Damaged(std::string bytes, const std::string& file, Damage damage,
 
 const char* const kTableFiles[] = {"sudoku.xml", "jatekosok.xml", "eredmenyek.xml", "utolso.xml"};
 
+// The file's bytes; what an entry that is no file is (reading a pipe would wait for a writer).
+std::string Contents(const PlayFolder& folder, const std::string& name) {
+  struct stat info;
+  if (::lstat(folder.File(name).c_str(), &info) == 0 && S_ISFIFO(info.st_mode)) return "(pipe)";
+  std::error_code not_a_link;
+  const std::filesystem::path target = std::filesystem::read_symlink(folder.File(name), not_a_link);
+  if (!not_a_link) return "(link to " + target.string() + ")";
+  return folder.ReadText(name);
+}
+
+// A pipe or a link loop in place of the file.
+void ReplaceByEntry(const PlayFolder& folder, const std::string& name, Damage damage,
+                    std::string& reason) {
+  std::filesystem::remove(folder.File(name));
+  if (damage == kPipe) {
+    QVERIFY(::mkfifo(folder.File(name).c_str(), 0600) == 0);
+    reason = "ez egy csővezeték, nem fájl";
+  } else {
+    std::filesystem::create_symlink(name, folder.File(name));
+    reason = "a szimbolikus linkek körbe mutatnak";
+  }
+}
+
 std::vector<std::string> AllBytes(const PlayFolder& folder) {
   std::vector<std::string> bytes;
-  for (const char* file : kTableFiles) bytes.push_back(folder.ReadText(file));
+  for (const char* file : kTableFiles) bytes.push_back(Contents(folder, file));
   return bytes;
 }
 
@@ -140,6 +176,11 @@ class DamagedFilesTest : public QObject {
         QTest::newRow((std::string(file) + ": " + damages[damage]).c_str())
             << QString::fromLatin1(file) << damage << where;
       }
+      // Entries that are no file fail as damaged ones do, and are left as they are.
+      QTest::newRow((std::string(file) + ": a pipe").c_str())
+          << QString::fromLatin1(file) << int(kPipe) << where;
+      QTest::newRow((std::string(file) + ": a link loop").c_str())
+          << QString::fromLatin1(file) << int(kLinkLoop) << where;
     }
     // A well-formed file that breaks the one-row-per-player rule loads; its uses say "baj van!".
     QTest::newRow("utolso.xml: two rows for one player")
@@ -165,8 +206,12 @@ class DamagedFilesTest : public QObject {
       folder.WriteLastGames({{101, 10003, true, 0}, {102, 10002, false, 7}});
     }
     std::string reason;
-    folder.WriteText(name, Damaged(folder.ReadText(name), name, Damage(damage), reason));
-    const std::string damaged_bytes = folder.ReadText(name);
+    if (damage == kPipe || damage == kLinkLoop) {
+      ReplaceByEntry(folder, name, Damage(damage), reason);
+    } else {
+      folder.WriteText(name, Damaged(folder.ReadText(name), name, Damage(damage), reason));
+    }
+    const std::string damaged_bytes = Contents(folder, name);
     const std::string message =
         damage == kTwoLastGames
             ? "baj van!"
@@ -226,7 +271,7 @@ class DamagedFilesTest : public QObject {
     }
     w.reset();
 
-    QCOMPARE(folder.ReadText(name), damaged_bytes);
+    QCOMPARE(Contents(folder, name), damaged_bytes);
     QCOMPARE(folder.Entries(), (std::set<std::string>{"sudoku.xml", "jatekosok.xml",
                                                       "eredmenyek.xml", "utolso.xml"}));
     // The other tables worked and their files still load: a finished game was recorded.

@@ -3,7 +3,6 @@
 // the store's error, leave every table in memory and on disk as it was, and the game goes on:
 // the same action done again once the disk takes writes stores it once.
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <QTableView>
 #include <QtTest>
@@ -11,6 +10,7 @@
 
 #include "players/player_tables.h"
 #include "support/failing_writer.h"
+#include "support/temp_folder.h"
 #include "support/ui/names_page.h"
 #include "support/ui/ui_fixtures.h"
 #include "support/ui/window_steps.h"
@@ -203,7 +203,7 @@ class UnwritableFolderTest : public QObject {
 
   // A real folder without write permission, where permissions bind (not for the superuser).
   void FolderWithoutWritePermission() {
-    if (::geteuid() == 0) QSKIP("permissions do not bind the superuser");
+    if (!kvadrix::testing::PermissionsBind()) QSKIP("permissions do not bind this process");
     NamesPage page(*w_);
     const std::vector<std::string> files_before = AllFiles();
     ::chmod(folder_->Path().c_str(), 0555);
@@ -213,6 +213,23 @@ class UnwritableFolderTest : public QObject {
     QCOMPARE(AllFiles(), files_before);
     Click(page.Bujfelvitel);
     QCOMPARE(TakeTexts(*w_), Texts{"A felvitel sikerült"});
+  }
+
+  // A player file made read-only in a writable folder: the rename would succeed, but the file
+  // is left as it is, and so is the player list.
+  void FileWithoutWritePermission() {
+    if (!kvadrix::testing::PermissionsBind()) QSKIP("permissions do not bind this process");
+    NamesPage page(*w_);
+    const std::vector<std::string> files_before = AllFiles();
+    ::chmod(folder_->File("jatekosok.xml").c_str(), 0444);
+    AddThroughForm(page, QStringLiteral("Dóra"), {}, {});
+    QCOMPARE(TakeTexts(*w_), Texts{NotSaved(*folder_, "jatekosok.xml", "nincs hozzá jogosultság")});
+    QCOMPARE(AllFiles(), files_before);
+    QCOMPARE(page.Mnevek->count(), 1);
+    ::chmod(folder_->File("jatekosok.xml").c_str(), 0644);
+    Click(page.Bujfelvitel);
+    QCOMPARE(TakeTexts(*w_), Texts{"A felvitel sikerült"});
+    QCOMPARE(page.Mnevek->count(), 2);
   }
 
  private:
