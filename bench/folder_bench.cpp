@@ -8,6 +8,7 @@
 #include <random>
 #include <string>
 
+#include "bench_folder.h"
 #include "players/completion_records.h"
 #include "players/last_game_row.h"
 #include "players/player_tables.h"
@@ -15,23 +16,6 @@
 
 namespace kvadrix::players {
 namespace {
-
-class BenchFolder {
- public:
-  BenchFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "kvadrix-bench-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-  }
-  ~BenchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
 
 constexpr int kPlayers = 5;
 

@@ -10,6 +10,7 @@
 #include <random>
 #include <string>
 
+#include "bench_folder.h"
 #include "common/day_count.h"
 #include "tables/table_store.h"
 
@@ -20,23 +21,6 @@ using kvadrix::tables::TableStore;
 struct Dataset {
   std::filesystem::path file;
   std::string bytes;
-};
-
-class BenchFolder {
- public:
-  BenchFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "kvadrix-bench-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-  }
-  ~BenchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
 };
 
 const std::filesystem::path& Folder() {
