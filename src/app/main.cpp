@@ -1,6 +1,7 @@
 // Kvadrix: the game reads and writes its table files in the folder it is started in.
 #include <QApplication>
 
+#include "app/exit_signals.h"
 #include "app/qt_dialogs.h"
 #include "app/tabla.h"
 #include "app/ui_look.h"
@@ -18,6 +19,8 @@ int main(int argc, char* argv[]) {
   dialogs.SetParent(&tabla);
   // Without the puzzle library the message has been shown and there is nothing to play.
   if (tabla.StartupFailed()) return 0;
+  const kvadrix::app::ExitSignals exit_signals(
+      [&tabla](int signal) { kvadrix::app::EndOnSignal(tabla, signal); });
   tabla.show();
   return QApplication::exec();
 }

@@ -41,6 +41,9 @@ class TTabla : public QMainWindow, private solver::CandidateView, private solver
   ~TTabla() override;
 
   bool StartupFailed() const { return startup_failed_; }
+  // A game whose clock runs is remembered as unfinished, as closing the window does; returns
+  // why it could not be (empty when stored, or when no game runs).
+  std::string StoreGameInPlay();
   const TablaControls& controls() const { return ui_; }
   const board::GameState& game() const { return game_; }
   int PlayerCount() const { return player_count_; }

@@ -6,6 +6,7 @@
 #include "app/plain_label.h"
 #include "app/tabla.h"
 #include "board/game_clock.h"
+#include "common/error.h"
 #include "players/best_results.h"
 #include "players/last_game.h"
 #include "players/player_list.h"
@@ -84,18 +85,26 @@ void TTabla::EnterPlayPage() {
 // chooses: leave without it, or stay and go on with the game, and close again later.
 bool TTabla::FormClose() {
   if (!ui_.T1->isActive()) return true;
+  const std::string failure = StoreGameInPlay();
+  if (!failure.empty()) {
+    Inform(failure);
+    if (!dialogs_.Ask(std::string(players::kLeaveWithoutStoring))) return false;
+  }
+  ui_.T1->stop();  // remembered once, however often the window is closed
+  return true;
+}
+
+std::string TTabla::StoreGameInPlay() {
+  if (!ui_.T1->isActive()) return {};
   const int64_t ticks = board::ElapsedTicks(start_time_, clock_.Now());
-  bool stored = false;
-  Guarded([&] {
+  try {
     const players::Outcome outcome =
         players::StoreUnfinishedGame({cdsjatekosok_, cdsEredmenyek_, cdsUtolso_}, work_dir_,
                                      current_player_key_, current_puzzle_id_, ticks);
-    if (!outcome.done) Inform(outcome.message);
-    stored = outcome.done;
-  });
-  if (!stored && !dialogs_.Ask(std::string(players::kLeaveWithoutStoring))) return false;
-  ui_.T1->stop();  // remembered once, however often the window is closed
-  return true;
+    return outcome.done ? std::string() : outcome.message;
+  } catch (const Error& error) {
+    return error.what();
+  }
 }
 
 }  // namespace kvadrix::app
