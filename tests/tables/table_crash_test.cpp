@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "support/table_test_support.h"
+#include "support/test_seed.h"
 #include "tables/table_store.h"
 
 namespace kvadrix::tables::testing {
@@ -60,8 +61,7 @@ TEST(TableCrash, SavesKilledAtRandomMomentsLeaveOneWholeVersion) {
   const auto save_time = (std::chrono::steady_clock::now() - start) / 10;
   old_version.SaveToFile(file);
 
-  const unsigned seed = std::random_device()();
-  SCOPED_TRACE("seed " + std::to_string(seed));
+  const unsigned seed = kvadrix::testing::TestSeed();
   std::mt19937 random(seed);
   int saw_old = 0, saw_new = 0, left_behind = 0;
   std::set<pid_t> children;
