@@ -91,11 +91,12 @@ class TTabla : public QMainWindow, private solver::CandidateView, private solver
   void ReloadCurrentPuzzle();
   void ShowBestResults();
 
-  // Where "Excel-be" writes its workbooks and how the desktop opens one (true when it could);
-  // unset parts are the user's temporary folder and the desktop's program for .xlsx files.
+  // Where "Excel-be" writes its workbooks and how the desktop opens one, telling `done` whether
+  // it could, now or later; unset parts are the user's documents folder and the desktop's
+  // program for .xlsx files.
   struct ExportTarget {
     std::filesystem::path folder;
-    std::function<bool(const std::filesystem::path&)> open;
+    std::function<void(const std::filesystem::path&, std::function<void(bool)> done)> open;
   };
   void SetExportTarget(ExportTarget target) { export_target_ = std::move(target); }
 

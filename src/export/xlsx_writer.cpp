@@ -101,12 +101,14 @@ void WriteWorkbook(const Sheet& sheet, const std::filesystem::path& file) {
 
 }  // namespace
 
-std::filesystem::path WriteNewWorkbook(const Sheet& sheet, const std::filesystem::path& folder) {
+std::filesystem::path WriteNewWorkbook(const Sheet& sheet, const std::filesystem::path& folder,
+                                       std::string_view stem) {
   // Claiming the name with an exclusive create keeps two exports, even of two programs,
   // from ever sharing a file.
   constexpr int kMaxNames = 1'000'000;
   for (int n = 1; n <= kMaxNames; ++n) {
-    std::filesystem::path file = folder / ("kvadrix-" + std::to_string(n) + ".xlsx");
+    const std::string suffix = n == 1 ? "" : " (" + std::to_string(n) + ")";
+    std::filesystem::path file = folder / (std::string(stem) + suffix + ".xlsx");
     std::FILE* claimed = std::fopen(file.c_str(), "wx");
     if (claimed == nullptr) {
       if (errno == EEXIST) continue;

@@ -26,7 +26,7 @@ board::Board SomeGame() {
 TEST(XlsxExport, TheFileShowsTheBoardSheet) {
   TempFolder dir;
   const Sheet expected = BoardSheet(SomeGame());
-  const testing::XlsxContents file = ReadXlsx(ExportBoard(SomeGame(), dir.path()));
+  const testing::XlsxContents file = ReadXlsx(ExportBoard(SomeGame(), dir.path(), "x"));
   EXPECT_EQ(file.worksheet_count, 1);
   testing::XlsxContents meant;
   for (int row = 1; row <= kBoardSheetRows; ++row) {
@@ -48,17 +48,21 @@ TEST(XlsxExport, TheFileShowsTheBoardSheet) {
 
 TEST(XlsxExport, EveryExportIsANewFileAndNoneIsReplaced) {
   TempFolder dir;
-  std::ofstream(dir / "kvadrix-1.xlsx") << "somebody's file";
-  const auto first = ExportBoard(SomeGame(), dir.path());
+  // Named after the puzzle and the day (the day count's fraction is the time of day).
+  const std::string stem = ExportName(30012, 46365.99);
+  EXPECT_EQ(stem, "Kvadrix Nehéz 12 2026-12-09");
+  EXPECT_EQ(ExportName(60001, 45351.0), "Kvadrix 60001 1 2024-02-29");
+  std::ofstream(dir / (stem + ".xlsx")) << "somebody's file";
+  const auto first = ExportBoard(SomeGame(), dir.path(), stem);
   const std::string first_bytes = ReadBytes(first);
-  const auto second = ExportBoard(board::Board(), dir.path());
-  EXPECT_EQ(first, dir / "kvadrix-2.xlsx");
-  EXPECT_EQ(second, dir / "kvadrix-3.xlsx");
-  EXPECT_EQ(ReadBytes(dir / "kvadrix-1.xlsx"), "somebody's file");
+  const auto second = ExportBoard(board::Board(), dir.path(), stem);
+  EXPECT_EQ(first, dir / (stem + " (2).xlsx"));
+  EXPECT_EQ(second, dir / (stem + " (3).xlsx"));
+  EXPECT_EQ(ReadBytes(dir / (stem + ".xlsx")), "somebody's file");
   EXPECT_EQ(ReadBytes(first), first_bytes);
   EXPECT_TRUE(ReadXlsx(second).values.empty());
 
-  EXPECT_THROW(ExportBoard(SomeGame(), dir / "missing"), Error);
+  EXPECT_THROW(ExportBoard(SomeGame(), dir / "missing", stem), Error);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // "Excel-be": each export is a new workbook of the Board in the chosen folder, handed to the
 // desktop under a busy cursor; every failure ends in the one message with the default cursor.
 #include <QtTest>
+#include <fstream>
+#include <tuple>
 
 #include "export/board_export.h"
 #include "support/ui/ui_fixtures.h"
@@ -27,10 +29,12 @@ class ExportTest : public QObject {
   void EachExportIsANewWorkbookOfTheBoardAsItStands() {
     Export(Dir(), true);
     QCOMPARE(w_->dialogs.texts, std::vector<std::string>{});
+    // Named after the puzzle and the day; the desktop is asked once the cursor is back.
+    const std::string name = "Kvadrix Könnyű 1 2025-12-09";
     QCOMPARE(opened_, (std::vector<std::pair<Path, Qt::CursorShape>>{
-                          {Dir() / "kvadrix-1.xlsx", Qt::WaitCursor}}));
+                          {Dir() / (name + ".xlsx"), Qt::ArrowCursor}}));
     QCOMPARE(Values(opened_[0].first), 31);  // the givens
-    const std::string first = folder_->ReadText("tmp/kvadrix-1.xlsx");
+    const std::string first = folder_->ReadText("tmp/" + name + ".xlsx");
 
     // A digit the player clicked in, then a second export: a second file, the first left as it
     // was; erased again, a third export leaves the cell empty.
@@ -39,9 +43,9 @@ class ExportTest : public QObject {
     const int row = empty / 9 + 1, col = empty % 9 + 1;
     ClickCell(row, col, kvadrix::test::SolvedGridDigit(row, col));
     Export(Dir(), true);
-    QCOMPARE(opened_.at(1).first, Dir() / "kvadrix-2.xlsx");
+    QCOMPARE(opened_.at(1).first, Dir() / (name + " (2).xlsx"));
     QCOMPARE(Values(opened_[1].first), 32);
-    QCOMPARE(folder_->ReadText("tmp/kvadrix-1.xlsx"), first);
+    QCOMPARE(folder_->ReadText("tmp/" + name + ".xlsx"), first);
     ClickCell(row, col, 0);
     Export(Dir(), true);
     QCOMPARE(Values(opened_.at(2).first), 31);
@@ -51,16 +55,56 @@ class ExportTest : public QObject {
 
   void FailuresShowTheMessageWithTheDefaultCursor() {
     const std::vector<std::string> message = {std::string(kvadrix::sheet::kExportFailedMessage)};
-    Export(Dir(), false);  // no program for .xlsx on the desktop
-    QCOMPARE(w_->dialogs.texts, message);
+    const Path written = Dir() / "Kvadrix Könnyű 1 2025-12-09.xlsx";
+    Export(Dir(), false);  // no program for .xlsx on the desktop: the user learns where it is
+    QCOMPARE(w_->dialogs.texts,
+             std::vector<std::string>{message[0] +
+                                      "\r\nA munkafüzet el lett mentve ide: " + written.string()});
     QVERIFY(QApplication::overrideCursor() == nullptr);
-    QVERIFY(std::filesystem::exists(Dir() / "kvadrix-1.xlsx"));  // what was written stays
+    QVERIFY(std::filesystem::exists(written));
 
     w_->dialogs.texts.clear();
     Export(Dir() / "missing", true);  // a folder that cannot take the file
     QCOMPARE(w_->dialogs.texts, message);
     QCOMPARE(opened_.size(), size_t(1));  // nothing more reached the desktop
     QVERIFY(QApplication::overrideCursor() == nullptr);
+  }
+
+  // The desktop's own programs, played by scripts on PATH: no program for .xlsx files, one
+  // whose opener fails a moment after it started, and one that opens the workbook.
+  void TheDesktopIsAskedAndItsAnswerWaitedFor() {
+    const Path bin = folder_->Path() / "bin";
+    std::filesystem::create_directory(bin);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QByteArray(bin.c_str()) + ":" + path);
+    const auto script = [&](const char* name, const std::string& body) {
+      std::ofstream(bin / name) << "#!/bin/sh\n" << body << "\n";
+      std::filesystem::permissions(bin / name, std::filesystem::perms::owner_all);
+    };
+    const std::string failed = std::string(kvadrix::sheet::kExportFailedMessage) +
+                               "\r\nA munkafüzet el lett mentve ide: " + Dir().string() +
+                               "/Kvadrix Könnyű 1 2025-12-09";
+    script("xdg-open", "echo \"$1\" >> " + (bin / "opened").string());
+    for (const auto& [handler, opener_status, expected] :
+         {std::tuple{"", 0, failed + ".xlsx"}, std::tuple{"calc.desktop", 3, failed + " (2).xlsx"},
+          std::tuple{"calc.desktop", 0, std::string()}}) {
+      script("xdg-mime", std::string("echo ") + handler);
+      script("xdg-open", "echo \"$1\" >> " + (bin / "opened").string() + "; exit " +
+                             std::to_string(opener_status));
+      w_->dialogs.texts.clear();
+      w_->window->SetExportTarget({Dir(), {}});
+      QTest::mouseClick(w_->Find<QPushButton>("Bexcel"), Qt::LeftButton);
+      if (expected.empty()) {
+        QTRY_COMPARE(folder_->ReadText("bin/opened"),
+                     "" + Dir().string() + "/Kvadrix Könnyű 1 2025-12-09 (2).xlsx\n" +
+                         Dir().string() + "/Kvadrix Könnyű 1 2025-12-09 (3).xlsx\n");
+        QTest::qWait(100);  // no message follows a success, however late
+        QCOMPARE(w_->dialogs.texts, std::vector<std::string>{});
+      } else {
+        QTRY_COMPARE(w_->dialogs.texts, std::vector<std::string>{expected});
+      }
+    }
+    qputenv("PATH", path);
   }
 
  private:
@@ -83,12 +127,12 @@ class ExportTest : public QObject {
   }
 
   void Export(const Path& folder, bool opens) {
-    w_->window->SetExportTarget({folder, [this, opens](const Path& file) {
-                                   const QCursor* cursor = QApplication::overrideCursor();
-                                   opened_.emplace_back(file,
-                                                        cursor ? cursor->shape() : Qt::ArrowCursor);
-                                   return opens;
-                                 }});
+    w_->window->SetExportTarget(
+        {folder, [this, opens](const Path& file, std::function<void(bool)> done) {
+           const QCursor* cursor = QApplication::overrideCursor();
+           opened_.emplace_back(file, cursor ? cursor->shape() : Qt::ArrowCursor);
+           done(opens);
+         }});
     QTest::mouseClick(w_->Find<QPushButton>("Bexcel"), Qt::LeftButton);
   }
 
