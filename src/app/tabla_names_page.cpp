@@ -58,7 +58,9 @@ void TTabla::BuildNamesPage(QWidget* page) {
       MakeRadio(form, "RBujh", QStringLiteral("Haladó"), {}, QRect(150, 172, 120, 20), false);
   ui_.RBujm =
       MakeRadio(form, "RBujm", QStringLiteral("Mester"), {}, QRect(150, 194, 120, 20), false);
-  for (QRadioButton* radio : {ui_.RBujk, ui_.RBujh, ui_.RBujm}) SetTextColour(radio, kLightYellow);
+  for (QRadioButton* radio : {ui_.RBujk, ui_.RBujh, ui_.RBujm}) {
+    SetCaptionColour(radio, kLightYellow);
+  }
   const QRect action_place(150, 226, 120, 27);
   ui_.Bujfelvitel = MakeButton(form, "Bujfelvitel", QStringLiteral("Felvitel"), action_place);
   ui_.Bmodosit = MakeButton(form, "Bmodosit", QStringLiteral("Módosít"), action_place);

@@ -81,7 +81,7 @@ void TTabla::BuildAidControls(QWidget* page) {
   ui_.CBU = MakeCheck(aids, "CBU", QStringLiteral("U"), {}, QRect(112, 8, 33, 17), false);
   ui_.CBE9 = MakeCheck(aids, "CBE9", QStringLiteral("9"), {}, QRect(160, 52, 30, 17), false);
   for (QCheckBox* hidden : {ui_.CBE5D, ui_.CBX, ui_.CBU, ui_.CBE9}) hidden->hide();
-  for (QCheckBox* box : {ui_.CBE, ui_.CBE2, ui_.CBE3, ui_.CBO}) SetTextColour(box, kLightYellow);
+  for (QCheckBox* box : {ui_.CBE, ui_.CBE2, ui_.CBE3, ui_.CBO}) SetCaptionColour(box, kLightYellow);
 
   ui_.GroupBox13 = MakeGroup(page, "GroupBox13", QStringLiteral("Kirakás - Segítséggel "),
                              QRect(376, 35, 113, 38));
@@ -103,7 +103,7 @@ void TTabla::BuildAidControls(QWidget* page) {
                        QStringLiteral("Számegyezőség kikapcsolása"), QRect(106, 13, 55, 17), false);
   for (QAbstractButton* button :
        std::initializer_list<QAbstractButton*>{ui_.rbk, ui_.rbh, ui_.rbm, ui_.cbsz}) {
-    SetTextColour(button, kLightYellow);
+    SetCaptionColour(button, kLightYellow);
   }
 }
 

@@ -1,5 +1,6 @@
 #include "app/ui_look.h"
 
+#include <QAbstractButton>
 #include <QPalette>
 #include <QWidget>
 
@@ -44,6 +45,12 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
   palette.setColor(QPalette::WindowText, colour);
   palette.setColor(QPalette::Text, colour);
   widget->setPalette(palette);
+}
+
+void SetCaptionColour(QAbstractButton* button, const QColor& colour) {
+  QPalette palette = button->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  button->setPalette(palette);
 }
 
 }  // namespace kvadrix::app

@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QString>
 
+class QAbstractButton;
+
 namespace kvadrix::app {
 
 inline const QColor kWindowColour(64, 128, 128);  // 8421440
@@ -29,5 +31,8 @@ QString PagesStyleSheet();
 
 // Text colour of a widget's labels and captions.
 void SetTextColour(class QWidget* widget, const QColor& colour);
+// A check box's or radio button's caption only: its tick or dot keeps the desktop's text colour
+// against the desktop's box colour, which stand out from each other on light and dark desktops.
+void SetCaptionColour(QAbstractButton* button, const QColor& colour);
 
 }  // namespace kvadrix::app
