@@ -28,7 +28,7 @@ class TFInfo;
 }  // namespace kvadrix::info
 namespace kvadrix::app {
 
-class TTabla : public QMainWindow, private solver::CandidateView, private solver::MoveHost {
+class TTabla : public QMainWindow, private solver::CandidateView {
   Q_OBJECT
 
  public:
@@ -176,9 +176,11 @@ class TTabla : public QMainWindow, private solver::CandidateView, private solver
   void BundoClick();
   void Bcsak1Click();
   void BteljesClick();
-  solver::MoveSwitches Switches() const override;
-  void ShowMessage(std::string_view message) override;  // over the grid as the move left it
-  void CheckCompletion() override;
+  solver::MoveSwitches Switches() const;
+  // Shows the move's message, or ends a completed game: records the result, asks the question
+  // and starts the next puzzle.
+  void AfterMove(const solver::MoveOutcome& outcome);
+  void FinishGame();
 
   // The candidate labels follow the core's CandidateGrid.
   void ShowCandidates(int row, int col, std::string_view text) override;
