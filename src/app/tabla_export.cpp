@@ -29,7 +29,7 @@ void TTabla::Bexcel2Click() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   bool opened = false;
   try {
-    opened = open(sheet::ExportBoard(game_.board, folder));
+    opened = open(sheet::ExportBoard(game().board, folder));
   } catch (const Error&) {
     // Reported below, as a failed opening is.
   }

@@ -3,8 +3,6 @@
 // the game state and then show what the move returned: a message, or the end of the game.
 #include "app/tabla.h"
 #include "players/completion_records.h"
-#include "solver/assisted_solving.h"
-#include "solver/undo.h"
 
 namespace kvadrix::app {
 namespace {
@@ -37,31 +35,27 @@ void TTabla::ConnectMoveHandlers() {
 
 void TTabla::PaintGame() {
   PaintBoard();
-  ui_.Bundo->setEnabled(game_.undo_log.MoveCount() > 0);
+  ui_.Bundo->setEnabled(game().undo_log.MoveCount() > 0);
 }
 
 void TTabla::LClick(int row, int col) {
   const RepaintWhenDone repaint(*this);
-  AfterMove(solver::PlaceDigit(game_, Switches(), row, col, game_.selected_digit));
+  AfterMove(session_.Click(row, col));
 }
 
 void TTabla::BundoClick() {
   const RepaintWhenDone repaint(*this);
-  AfterMove(solver::TakeBackMove(game_, Switches()));
+  AfterMove(session_.TakeBack());
 }
 
 void TTabla::Bcsak1Click() {
   const RepaintWhenDone repaint(*this);
-  AfterMove(solver::PlaceOneDigit(game_, Switches()));
+  AfterMove(session_.PlaceOne());
 }
 
 void TTabla::BteljesClick() {
   const RepaintWhenDone repaint(*this);  // once at the end: a long run stays fast
-  AfterMove(solver::SolveAsFarAsPossible(game_, Switches()));
-}
-
-solver::MoveSwitches TTabla::Switches() const {
-  return {CurrentSwitches(), ui_.cbsz->isChecked(), ClockRuns()};
+  AfterMove(session_.SolveAsFarAsPossible());
 }
 
 void TTabla::AfterMove(const solver::MoveOutcome& outcome) {
@@ -74,9 +68,8 @@ void TTabla::AfterMove(const solver::MoveOutcome& outcome) {
 void TTabla::FinishGame() {
   // A result that cannot be saved throws before the clock stops: nothing is recorded and the
   // game goes on, so filling the cell again once the file can be written records it.
-  const players::Outcome recorded = players::RecordCompletion(
-      {cdsjatekosok_, cdsEredmenyek_, cdsUtolso_}, work_dir_,
-      {current_player_key_, current_puzzle_id_, start_time_, clock_.Now()});
+  const players::Outcome recorded =
+      session_.RecordCompletion({cdsjatekosok_, cdsEredmenyek_, cdsUtolso_}, work_dir_);
   ui_.T1->stop();  // Lido keeps its last text
   if (!recorded.done) {
     Inform(recorded.message);

@@ -36,9 +36,7 @@ void TTabla::BtovabbClick() {
   }
   EnterPlayPage();
   SetPlainText(ui_.Lnevaki, chosen + FromCore(players::kBestSuffix));
-  current_player_name_ = players::CurrentPlayerName(chosen.toStdString());
-
-  current_player_key_ = player.key;
+  session_.SetPlayer({players::CurrentPlayerName(chosen.toStdString()), player.key});
   if (player.szint) {
     QRadioButton* const presets[] = {ui_.rbk, ui_.rbh, ui_.rbm};
     presets[*player.szint - 1]->setChecked(true);  // its preset runs when this changes it
@@ -46,7 +44,7 @@ void TTabla::BtovabbClick() {
   ClearGame();
 
   const players::LastGameOffer offer =
-      players::LookUpLastGame(cdsUtolso_, work_dir_, current_player_key_);
+      players::LookUpLastGame(cdsUtolso_, work_dir_, session_.player().key);
   switch (offer.kind) {
     case players::LastGameOffer::Kind::kNone:
       ClearGame();
@@ -56,11 +54,11 @@ void TTabla::BtovabbClick() {
       Inform(offer.text);
       break;
     case players::LastGameOffer::Kind::kFinished:
-      current_puzzle_id_ = offer.puzzle_id;
+      session_.SetPuzzleId(offer.puzzle_id);
       if (dialogs_.Ask(offer.text)) LoadNextPuzzle();
       break;
     case players::LastGameOffer::Kind::kUnfinished:
-      current_puzzle_id_ = offer.puzzle_id;
+      session_.SetPuzzleId(offer.puzzle_id);
       if (dialogs_.Ask(offer.text)) ReloadCurrentPuzzle();
       break;
   }
@@ -72,7 +70,7 @@ void TTabla::ShowPlayerInStatusBar() {
 
 void TTabla::EnterPlayPage() {
   ShowPlayerInStatusBar();
-  game_.selected_digit = 1;
+  session_.SelectDigit(1);
   ui_.digit_buttons[1]->setFocus();
   ShowBoard();
 }
@@ -81,18 +79,19 @@ void TTabla::EnterPlayPage() {
 // cannot be (a damaged last-game file, a full disk), the refusal is shown and the player
 // chooses: leave without it, or stay and go on with the game, and close again later.
 bool TTabla::FormClose() {
-  if (!ui_.T1->isActive()) return true;
-  const int64_t ticks = board::ElapsedTicks(start_time_, clock_.Now());
+  if (!session_.ClockRuns()) return true;
+  const int64_t ticks = session_.ElapsedTicks();
   bool stored = false;
   Guarded([&] {
     const players::Outcome outcome =
         players::StoreUnfinishedGame({cdsjatekosok_, cdsEredmenyek_, cdsUtolso_}, work_dir_,
-                                     current_player_key_, current_puzzle_id_, ticks);
+                                     session_.player().key, session_.PuzzleId(), ticks);
     if (!outcome.done) Inform(outcome.message);
     stored = outcome.done;
   });
   if (!stored && !dialogs_.Ask(std::string(players::kLeaveWithoutStoring))) return false;
-  ui_.T1->stop();  // remembered once, however often the window is closed
+  session_.StopClock();  // remembered once, however often the window is closed
+  ui_.T1->stop();
   return true;
 }
 
