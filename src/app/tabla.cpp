@@ -32,6 +32,7 @@ TTabla::TTabla(Dialogs& dialogs, const Clock& clock, RandomSource& random,
       random_(random),
       work_dir_(std::move(work_dir)),
       screen_size_(screen_size ? std::move(screen_size) : ScreenSize(PrimaryScreenSize)),
+      session_(clock),
       cds_(),
       cdsjatekosok_(players::MakePlayerTable()),
       cdsEredmenyek_(players::MakeResultTable()),
@@ -131,9 +132,5 @@ void TTabla::Guarded(const std::function<void()>& body) {
 }
 
 void TTabla::Inform(std::string_view text) { dialogs_.Inform(std::string(text)); }
-
-solver::AidSwitches TTabla::CurrentSwitches() const {
-  return {ui_.CBE->isChecked(), ui_.CBE2->isChecked(), ui_.CBE3->isChecked()};
-}
 
 }  // namespace kvadrix::app

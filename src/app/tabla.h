@@ -13,6 +13,7 @@
 #include "app/tabla_controls.h"
 #include "board/game_state.h"
 #include "common/seams.h"
+#include "game/game_session.h"
 #include "puzzles/puzzle_selection.h"
 #include "solver/aid_switches.h"
 #include "solver/candidate_view.h"
@@ -28,7 +29,7 @@ class TFInfo;
 }  // namespace kvadrix::info
 namespace kvadrix::app {
 
-class TTabla : public QMainWindow, private solver::CandidateView, private solver::MoveHost {
+class TTabla : public QMainWindow, private solver::CandidateView {
   Q_OBJECT
 
  public:
@@ -45,10 +46,11 @@ class TTabla : public QMainWindow, private solver::CandidateView, private solver
   // why it could not be (empty when stored, or when no game runs).
   std::string StoreGameInPlay();
   const TablaControls& controls() const { return ui_; }
-  const board::GameState& game() const { return game_; }
+  const board::GameState& game() const { return session_.state(); }
+  const game::GameSession& session() const { return session_; }
   int PlayerCount() const { return player_count_; }
-  const std::string& CurrentPlayerName() const { return current_player_name_; }
-  int32_t CurrentPlayerKey() const { return current_player_key_; }
+  const std::string& CurrentPlayerName() const { return session_.player().name; }
+  int32_t CurrentPlayerKey() const { return session_.player().key; }
 
   // Cell display.
   struct CellLabels {
@@ -83,8 +85,8 @@ class TTabla : public QMainWindow, private solver::CandidateView, private solver
 
   // Games: the PuzzleTable's current record becomes the game; the next or the same puzzle
   // by identifier; the best times of the puzzle being played.
-  int32_t CurrentPuzzleId() const { return current_puzzle_id_; }
-  bool ClockRuns() const { return ui_.T1->isActive(); }
+  int32_t CurrentPuzzleId() const { return session_.PuzzleId(); }
+  bool ClockRuns() const { return session_.ClockRuns(); }
   void StartGameFromPuzzle();
   void ClearGame();
   void LoadNextPuzzle();
@@ -130,10 +132,14 @@ class TTabla : public QMainWindow, private solver::CandidateView, private solver
   // Candidate aids and level presets (tabla_aids.cpp).
   void ConnectAidHandlers();
   void RecomputeCandidates();  // with the aids as they stand, into the candidate labels
+  // A change of the aids in the session, then the boxes, Bfel and the labels mirror it.
+  void ChangeAids(const std::function<void(game::AidControls&)>& change);
+  void MirrorAids();
   void CBEClick();
   void CBE2Click();  // shared by CBE2, CBE3, CBE5D and CBE9
   void CBXClick();
   void CBOClick();
+  void cbszClick();  // no rule of its own: the moves read it from the session
   void BfelClick();
   void BelClick();
   void rbkClick();
@@ -144,7 +150,6 @@ class TTabla : public QMainWindow, private solver::CandidateView, private solver
   // tabla_selection.cpp).
   void ConnectGameHandlers();
   void T1Timer();
-  void StartClock();
   void FocusSelectedDigitButton();
   void CBBeChange();
   bool BbetoltesClick();  // true when a game started
@@ -182,17 +187,15 @@ class TTabla : public QMainWindow, private solver::CandidateView, private solver
   void BundoClick();
   void Bcsak1Click();
   void BteljesClick();
-  solver::MoveSwitches Switches() const override;
-  void ShowMessage(std::string_view message) override;  // over the grid as the move left it
-  void CheckCompletion() override;
+  // Shows the move's message, or ends a completed game: records the result, asks the question
+  // and starts the next puzzle.
+  void AfterMove(const solver::MoveOutcome& outcome);
+  void FinishGame();
 
   // The candidate labels follow the core's CandidateGrid.
   void ShowCandidates(int row, int col, std::string_view text) override;
   // The accessible names of a cell's two labels, from the game state.
   void NameCell(int row, int col);
-
-  // Switches as the aid check boxes stand right now.
-  solver::AidSwitches CurrentSwitches() const;
 
   // Runs a handler; a core error ends it and is shown, as every handler's convention is. Every
   // signal connection (through Guard) and every event dispatch of the window runs its handler so;
@@ -216,19 +219,15 @@ class TTabla : public QMainWindow, private solver::CandidateView, private solver
   info::TFInfo* info_ = nullptr;
   ExportTarget export_target_;
 
-  // Game state.
-  board::GameState game_;
-  bool candidates_shown_ = true;  // "Felfedése" and "Elrejtése" switch the candidate labels
+  // The game; the controls of the play page mirror it.
+  game::GameSession session_;
+  bool candidate_labels_shown_ = true;  // what the labels last mirrored
   // What each cell's accessible names were last made from, so a repaint that changes nothing
   // builds no names.
   std::array<uint32_t, board::kCellCount> named_cells_{};
-  double start_time_ = 0;
-  int32_t current_puzzle_id_ = 0;
 
   // Start-up state.
   bool startup_failed_ = false;
-  std::string current_player_name_;
-  int32_t current_player_key_ = 0;
   int player_count_ = 0;
 
   // The five tables.

@@ -1,56 +1,15 @@
-// The candidate aids of "Segítség..." and the level presets of "Szint".
-//
-// Every check box and radio button handler hangs on OnCheckedChange, so a program step that
-// really changes a box runs its handler at once, in the middle of the step that set it. The
-// presets below are written step by step for that reason: the order of enabling, checking and
-// unchecking decides which chains run and so where the boxes end up.
+// The candidate aids of "Segítség..." and the level presets of "Szint". The rules and their
+// chains are the session's (game/aid_controls.h): a box the user changes is written into it, and
+// every box, Bfel and the candidate labels then mirror it, quietly, so no handler runs twice.
+#include <QSignalBlocker>
+#include <utility>
+
 #include "app/checked_change.h"
 #include "app/tabla.h"
 #include "app/ui_look.h"
-#include "solver/candidates.h"
 
 namespace kvadrix::app {
 namespace {
-
-// What a level leaves open to the player. "K" is a beginner with every aid allowed, "H" allows
-// the candidates and Single Position, "M" allows nothing.
-struct LevelPreset {
-  bool aids_allowed;  // Bfel and CBE: enabled, and CBE checked
-  bool beginner;      // CBE2, CBE3 and CBO stay enabled; cell entry keeps its candidate rules
-};
-
-constexpr LevelPreset kBeginner{true, true};
-constexpr LevelPreset kAdvanced{true, false};
-constexpr LevelPreset kMaster{false, false};
-
-// The steps after the candidates have been shown or hidden, in their fixed order.
-void ApplyLevelPreset(const TablaControls& ui, const LevelPreset& preset) {
-  ui.Bfel->setEnabled(preset.aids_allowed);
-
-  ui.CBE->setEnabled(preset.aids_allowed);
-  ui.CBE->setChecked(preset.aids_allowed);
-
-  ui.CBE2->setEnabled(preset.beginner);
-  ui.CBE2->setChecked(false);
-
-  ui.CBE3->setEnabled(preset.beginner);
-  if (!preset.beginner) ui.CBE3->setChecked(false);  // a beginner keeps Candidate Lines as set
-
-  if (!preset.beginner) {
-    for (QCheckBox* unused : {ui.CBE5D, ui.CBX}) {
-      unused->setEnabled(false);
-      unused->setChecked(false);
-    }
-  }
-
-  // The box is set before it is locked, so a locked box always shows the level's value.
-  ui.cbsz->setChecked(!preset.beginner);
-  ui.cbsz->setEnabled(preset.beginner);
-
-  // Unchecking CBO while it was checked switches every technique off through CBOClick.
-  ui.CBO->setChecked(false);
-  ui.CBO->setEnabled(preset.beginner);
-}
 
 // Half way between the yellow captions and the window's colour.
 const QColor kLockedCaptionColour(160, 192, 128);
@@ -82,6 +41,7 @@ void TTabla::ConnectAidHandlers() {
   }
   OnCheckedChange(ui_.CBX, Guard([this] { CBXClick(); }));
   OnCheckedChange(ui_.CBO, Guard([this] { CBOClick(); }));
+  OnCheckedChange(ui_.cbsz, Guard([this] { cbszClick(); }));
   connect(ui_.Bfel, &QPushButton::clicked, this, Guard([this] { BfelClick(); }));
   connect(ui_.Bel, &QPushButton::clicked, this, Guard([this] { BelClick(); }));
   OnCheckedChange(ui_.rbk, Guard([this] { rbkClick(); }));
@@ -89,65 +49,94 @@ void TTabla::ConnectAidHandlers() {
   OnCheckedChange(ui_.rbm, Guard([this] { rbmClick(); }));
 }
 
-void TTabla::RecomputeCandidates() { solver::RecomputeCandidates(game_, CurrentSwitches(), *this); }
+void TTabla::RecomputeCandidates() { session_.RecomputeCandidates(*this); }
 
-void TTabla::CBEClick() {
-  // Single Candidate works only inside Single Position's scans, so it goes off with it and
-  // comes back unchecked for the player to choose.
-  const bool on = ui_.CBE->isChecked();
-  ui_.CBE2->setChecked(false);
-  ui_.CBE2->setEnabled(on);
-  RecomputeCandidates();
+void TTabla::ChangeAids(const std::function<void(game::AidControls&)>& change) {
+  session_.ChangeAids(change, *this);
+  MirrorAids();
 }
 
-void TTabla::CBE2Click() { RecomputeCandidates(); }
+void TTabla::MirrorAids() {
+  const game::AidControls& aids = session_.aids();
+  const std::pair<QCheckBox*, game::AidBox> boxes[] = {
+      {ui_.CBE, game::AidBox::kCBE},     {ui_.CBE2, game::AidBox::kCBE2},
+      {ui_.CBE3, game::AidBox::kCBE3},   {ui_.CBO, game::AidBox::kCBO},
+      {ui_.CBE5D, game::AidBox::kCBE5D}, {ui_.CBX, game::AidBox::kCBX},
+      {ui_.CBE9, game::AidBox::kCBE9},   {ui_.cbsz, game::AidBox::kCbsz}};
+  for (const auto& [box, which] : boxes) {
+    const QSignalBlocker mirror(box);
+    box->setChecked(aids.Box(which).checked);
+    box->setEnabled(aids.Box(which).enabled);
+  }
+  ui_.Bfel->setEnabled(aids.RevealEnabled());
+  if (aids.CandidatesShown() != candidate_labels_shown_) {
+    candidate_labels_shown_ = aids.CandidatesShown();
+    for (int row = 1; row <= 9; ++row) {
+      for (int col = 1; col <= 9; ++col) {
+        LocateCellLabels(row, col)->candidates->setVisible(candidate_labels_shown_);
+        NameCell(row, col);
+      }
+    }
+  }
+  ui_.Bfel->setVisible(!candidate_labels_shown_);
+  ui_.Bel->setVisible(candidate_labels_shown_);
+}
 
-void TTabla::CBXClick() { RecomputeCandidates(); }
+void TTabla::CBEClick() {
+  ChangeAids([on = ui_.CBE->isChecked()](game::AidControls& aids) {
+    aids.SetChecked(game::AidBox::kCBE, on);
+  });
+}
+
+void TTabla::CBE2Click() {
+  // Shared by CBE2, CBE3, CBE5D and CBE9: each writes its own state.
+  ChangeAids([this](game::AidControls& aids) {
+    aids.SetChecked(game::AidBox::kCBE2, ui_.CBE2->isChecked());
+    aids.SetChecked(game::AidBox::kCBE3, ui_.CBE3->isChecked());
+    aids.SetChecked(game::AidBox::kCBE5D, ui_.CBE5D->isChecked());
+    aids.SetChecked(game::AidBox::kCBE9, ui_.CBE9->isChecked());
+  });
+}
+
+void TTabla::CBXClick() {
+  ChangeAids([on = ui_.CBX->isChecked()](game::AidControls& aids) {
+    aids.SetChecked(game::AidBox::kCBX, on);
+  });
+}
 
 void TTabla::CBOClick() {
-  const bool on = ui_.CBO->isChecked();
-  for (QCheckBox* box : {ui_.CBE, ui_.CBE2, ui_.CBE3}) box->setChecked(on);
+  ChangeAids([on = ui_.CBO->isChecked()](game::AidControls& aids) {
+    aids.SetChecked(game::AidBox::kCBO, on);
+  });
+}
+
+void TTabla::cbszClick() {
+  ChangeAids([on = ui_.cbsz->isChecked()](game::AidControls& aids) {
+    aids.SetChecked(game::AidBox::kCbsz, on);
+  });
 }
 
 void TTabla::BfelClick() {
-  candidates_shown_ = true;
-  for (int row = 1; row <= 9; ++row) {
-    for (int col = 1; col <= 9; ++col) {
-      LocateCellLabels(row, col)->candidates->show();
-      NameCell(row, col);
-    }
-  }
-  ui_.Bfel->hide();
-  ui_.Bel->show();
+  ChangeAids([](game::AidControls& aids) { aids.ShowCandidates(true); });
 }
 
 void TTabla::BelClick() {
-  candidates_shown_ = false;
-  for (int row = 1; row <= 9; ++row) {
-    for (int col = 1; col <= 9; ++col) {
-      LocateCellLabels(row, col)->candidates->hide();
-      NameCell(row, col);
-    }
-  }
-  ui_.Bfel->show();
-  ui_.Bel->hide();
+  ChangeAids([](game::AidControls& aids) { aids.ShowCandidates(false); });
 }
 
 void TTabla::rbkClick() {
   if (!ui_.rbk->isChecked()) return;
-  BfelClick();
-  ApplyLevelPreset(ui_, kBeginner);
+  ChangeAids([](game::AidControls& aids) { aids.ApplyLevel(game::Level::kBeginner); });
 }
 
 void TTabla::rbhClick() {
   if (!ui_.rbh->isChecked()) return;
-  ApplyLevelPreset(ui_, kAdvanced);
+  ChangeAids([](game::AidControls& aids) { aids.ApplyLevel(game::Level::kAdvanced); });
 }
 
 void TTabla::rbmClick() {
   if (!ui_.rbm->isChecked()) return;
-  BelClick();
-  ApplyLevelPreset(ui_, kMaster);
+  ChangeAids([](game::AidControls& aids) { aids.ApplyLevel(game::Level::kMaster); });
 }
 
 }  // namespace kvadrix::app

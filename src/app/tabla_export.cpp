@@ -64,8 +64,8 @@ void TTabla::Bexcel2Click() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   std::filesystem::path file;
   try {
-    file = sheet::ExportBoard(game_.board, folder,
-                              sheet::ExportName(current_puzzle_id_, clock_.Now()));
+    file = sheet::ExportBoard(game().board, folder,
+                              sheet::ExportName(session_.PuzzleId(), clock_.Now()));
   } catch (const Error&) {
     // Reported below, as a failed opening is.
   }

@@ -5,7 +5,6 @@
 #include "app/plain_label.h"
 #include "app/tabla.h"
 #include "board/game_clock.h"
-#include "board/givens.h"
 #include "players/best_results.h"
 #include "players/player_tables.h"
 #include "puzzles/puzzle_table.h"
@@ -24,37 +23,25 @@ void TTabla::ConnectGameHandlers() {
 
 // Ten times a second, from scratch: the clock is StartTime and now, never a counter.
 void TTabla::T1Timer() {
-  ui_.Lido->setText(
-      QString::fromStdString(board::FormatTicks(board::ElapsedTicks(start_time_, clock_.Now()))));
+  ui_.Lido->setText(QString::fromStdString(board::FormatTicks(session_.ElapsedTicks())));
 }
 
 void TTabla::ClearGame() {
-  ResetBoard();
+  session_.ClearGame();
+  PaintBoard();
   ui_.T1->stop();
   ui_.Lido->setText(QStringLiteral("00:00"));
 }
 
-void TTabla::StartClock() {
-  game_.undo_log.Clear();
-  ui_.Bundo->setEnabled(false);
-  start_time_ = clock_.Now();
-  ui_.T1->start();
-}
-
-void TTabla::FocusSelectedDigitButton() {
-  if (game_.selected_digit == 0) game_.selected_digit = 1;
-  ui_.digit_buttons[game_.selected_digit]->setFocus();
-}
+void TTabla::FocusSelectedDigitButton() { ui_.digit_buttons[session_.DigitToFocus()]->setFocus(); }
 
 // The PuzzleTable's current record becomes the game: givens, candidates, colours, clock.
 void TTabla::StartGameFromPuzzle() {
   const puzzles::PuzzleRecord puzzle = puzzles::CurrentPuzzle(cds_);
   // A damaged record is refused whole, before anything reaches the grid.
-  board::ApplyGivens(game_, puzzle.givens);
-  current_puzzle_id_ = puzzle.id;
-  RecomputeCandidates();
-  ColourPlayerCells();
-  StartClock();
+  session_.StartPuzzle(puzzle.id, puzzle.givens, *this);
+  PaintGame();
+  ui_.T1->start();
   ui_.Bexcel->setEnabled(true);
   puzzles::ShowWholeLibrary(cds_);
   FocusSelectedDigitButton();
@@ -65,7 +52,7 @@ void TTabla::ShowBestResults() {
   FollowFile(cdsjatekosok_, players::kPlayerFile);
   FollowFile(cdsEredmenyek_, players::kResultFile);
   const players::BestResultTexts texts = players::ShowBestResults(
-      cdsEredmenyek_, cdsjatekosok_, current_player_key_, current_puzzle_id_);
+      cdsEredmenyek_, cdsjatekosok_, session_.player().key, session_.PuzzleId());
   ui_.Lnaeredmeny->setText(QString::fromStdString(texts.player_best));
   SetPlainText(ui_.Lnevvalaki, QString::fromStdString(texts.holder_name));
   ui_.Lnveredmeny->setText(QString::fromStdString(texts.record_time));

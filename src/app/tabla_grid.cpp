@@ -121,10 +121,11 @@ std::optional<TTabla::CellLabels> TTabla::LocateCellLabels(int row, int col) con
 
 void TTabla::PaintCell(int row, int col) {
   const CellLabels cell = *LocateCellLabels(row, col);
-  const int digit = game_.board.At(row, col);
+  const board::GameState& game = session_.state();
+  const int digit = game.board.At(row, col);
   cell.digit->setText(digit ? QString(QChar('0' + digit)) : kEmptyCell);
-  ShowCandidates(row, col, game_.candidates.Text(row, col));  // and names both labels
-  const QColor& colour = game_.IsPlayerCell(row, col) ? kPlayerCellColour : kGivenCellColour;
+  ShowCandidates(row, col, game.candidates.Text(row, col));  // and names both labels
+  const QColor& colour = game.IsPlayerCell(row, col) ? kPlayerCellColour : kGivenCellColour;
   SetLabelColour(cell.digit, colour);
   SetLabelColour(cell.candidates, colour);
 }
@@ -133,27 +134,27 @@ void TTabla::PaintBoard() {
   for (int row = 1; row <= 9; ++row) {
     for (int col = 1; col <= 9; ++col) PaintCell(row, col);
   }
-  ui_.Lmaradt->setText(QString::number(game_.remaining_count));
+  ui_.Lmaradt->setText(QString::number(game().remaining_count));
 }
 
 void TTabla::ResetBoard() {
-  board::ResetBoard(game_);
+  session_.ResetBoard();
   PaintBoard();
 }
 
 void TTabla::SetGivenCell(int row, int col, int digit) {
   if (!board::IsOnBoard(row, col)) return;
-  board::SetGivenCell(game_, row, col, digit);
+  session_.SetGivenCell(row, col, digit);
   PaintCell(row, col);
   UpdateRemainingCount();
 }
 
 void TTabla::UpdateRemainingCount() {
-  ui_.Lmaradt->setText(QString::number(board::UpdateRemainingCount(game_)));
+  ui_.Lmaradt->setText(QString::number(game().remaining_count));
 }
 
 void TTabla::ColourPlayerCells() {
-  board::ColourPlayerCells(game_);
+  session_.ColourPlayerCells();
   PaintBoard();
 }
 
@@ -175,17 +176,18 @@ void TTabla::ShowCandidates(int row, int col, std::string_view text) {
 }
 
 void TTabla::NameCell(int row, int col) {
-  const uint32_t key = 1u << 20 | uint32_t(candidates_shown_) << 19 |
-                       uint32_t(game_.IsPlayerCell(row, col)) << 18 |
-                       uint32_t(game_.board.At(row, col)) << 12 | game_.candidates.Mask(row, col);
+  const board::GameState& game = session_.state();
+  const uint32_t key = 1u << 20 | uint32_t(candidate_labels_shown_) << 19 |
+                       uint32_t(game.IsPlayerCell(row, col)) << 18 |
+                       uint32_t(game.board.At(row, col)) << 12 | game.candidates.Mask(row, col);
   uint32_t& named = named_cells_[board::CellIndex(row, col)];
   if (named == key) return;
   named = key;
   const CellLabels cell = *LocateCellLabels(row, col);
   const std::optional<std::string_view> candidates =
-      candidates_shown_ ? std::optional(game_.candidates.Text(row, col)) : std::nullopt;
-  const CellNames names = CellAccessibleNames(row, col, game_.board.At(row, col),
-                                              game_.IsPlayerCell(row, col), candidates);
+      candidate_labels_shown_ ? std::optional(game.candidates.Text(row, col)) : std::nullopt;
+  const CellNames names = CellAccessibleNames(row, col, game.board.At(row, col),
+                                              game.IsPlayerCell(row, col), candidates);
   SetAccessibleName(cell.digit, names.digit);
   SetAccessibleName(cell.candidates, names.candidates);
 }

@@ -84,7 +84,7 @@ void TTabla::FormKeyPress(QChar key) {
   }
 }
 
-void TTabla::DigitButtonClick(int digit) { game_.selected_digit = digit; }
+void TTabla::DigitButtonClick(int digit) { session_.SelectDigit(digit); }
 
 void TTabla::Button1Click() { close(); }
 

@@ -1,11 +1,8 @@
-// Playing: the 81 cells' clicks, "Vissza", "Csak 1" and "Teljes", and the completion check the
-// moves call back. The rules are the core's (solver/moves.h and friends); these handlers read
-// the controls, call it and repaint the grid from the game state when they are done.
+// Playing: the 81 cells' clicks, "Vissza", "Csak 1" and "Teljes". The rules are the core's
+// (solver/moves.h and friends); these handlers read the controls, call it, repaint the grid from
+// the game state and then show what the move returned: a message, or the end of the game.
 #include "app/tabla.h"
 #include "players/completion_records.h"
-#include "solver/assisted_solving.h"
-#include "solver/completion.h"
-#include "solver/undo.h"
 
 namespace kvadrix::app {
 namespace {
@@ -38,57 +35,46 @@ void TTabla::ConnectMoveHandlers() {
 
 void TTabla::PaintGame() {
   PaintBoard();
-  ui_.Bundo->setEnabled(game_.undo_log.MoveCount() > 0);
+  ui_.Bundo->setEnabled(game().undo_log.MoveCount() > 0);
 }
 
 void TTabla::LClick(int row, int col) {
   const RepaintWhenDone repaint(*this);
-  solver::PlaceDigit(game_, *this, row, col, game_.selected_digit);
+  AfterMove(session_.Click(row, col));
 }
 
 void TTabla::BundoClick() {
   const RepaintWhenDone repaint(*this);
-  solver::TakeBackMove(game_, *this);
+  AfterMove(session_.TakeBack());
 }
 
 void TTabla::Bcsak1Click() {
   const RepaintWhenDone repaint(*this);
-  solver::PlaceOneDigit(game_, *this);
+  AfterMove(session_.PlaceOne());
 }
 
 void TTabla::BteljesClick() {
   const RepaintWhenDone repaint(*this);  // once at the end: a long run stays fast
-  solver::SolveAsFarAsPossible(game_, *this);
+  AfterMove(session_.SolveAsFarAsPossible());
 }
 
-solver::MoveSwitches TTabla::Switches() const {
-  return {CurrentSwitches(), ui_.cbsz->isChecked(), ClockRuns()};
+void TTabla::AfterMove(const solver::MoveOutcome& outcome) {
+  if (outcome.message.empty() && !outcome.Completed()) return;
+  PaintGame();  // what follows is shown over the grid as the move left it
+  if (!outcome.message.empty()) Inform(outcome.message);
+  if (outcome.Completed()) FinishGame();
 }
 
-void TTabla::ShowMessage(std::string_view message) {
-  PaintGame();
-  Inform(message);
-}
-
-void TTabla::CheckCompletion() {
-  const solver::Completion completion = solver::CheckCompletion(game_);
-  if (completion == solver::Completion::kNotFull) return;
-  PaintGame();  // what follows is shown over the grid as it now stands
-  if (completion == solver::Completion::kWrong) {
-    Inform(solver::kSolutionWrong);
-    return;
-  }
+void TTabla::FinishGame() {
   // A result that cannot be saved throws before the clock stops: nothing is recorded and the
   // game goes on, so filling the cell again once the file can be written records it.
-  const players::Outcome recorded = players::RecordCompletion(
-      {cdsjatekosok_, cdsEredmenyek_, cdsUtolso_}, work_dir_,
-      {current_player_key_, current_puzzle_id_, start_time_, clock_.Now()});
+  const players::Outcome recorded =
+      session_.RecordCompletion({cdsjatekosok_, cdsEredmenyek_, cdsUtolso_}, work_dir_);
   ui_.T1->stop();  // Lido keeps its last text
   if (!recorded.done) {
     Inform(recorded.message);
     return;
   }
-  game_.solved_flag = true;
   if (!dialogs_.Ask(players::CompletionQuestion(ui_.Lido->text().toStdString()))) return;
   // A puzzle that cannot start is reported here; the recorded result stays as it is.
   Guarded([this] { LoadNextPuzzle(); });

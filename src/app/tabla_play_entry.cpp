@@ -39,9 +39,7 @@ void TTabla::BtovabbClick() {
   }
   EnterPlayPage();
   SetPlainText(ui_.Lnevaki, chosen + FromCore(players::kBestSuffix));
-  current_player_name_ = players::CurrentPlayerName(chosen.toStdString());
-
-  current_player_key_ = player.key;
+  session_.SetPlayer({players::CurrentPlayerName(chosen.toStdString()), player.key});
   if (player.szint) {
     QRadioButton* const presets[] = {ui_.rbk, ui_.rbh, ui_.rbm};
     presets[*player.szint - 1]->setChecked(true);  // its preset runs when this changes it
@@ -49,7 +47,7 @@ void TTabla::BtovabbClick() {
   ClearGame();
 
   const players::LastGameOffer offer =
-      players::LookUpLastGame(cdsUtolso_, work_dir_, current_player_key_);
+      players::LookUpLastGame(cdsUtolso_, work_dir_, session_.player().key);
   switch (offer.kind) {
     case players::LastGameOffer::Kind::kNone:
       ClearGame();
@@ -59,11 +57,11 @@ void TTabla::BtovabbClick() {
       Inform(offer.text);
       break;
     case players::LastGameOffer::Kind::kFinished:
-      current_puzzle_id_ = offer.puzzle_id;
+      session_.SetPuzzleId(offer.puzzle_id);
       if (dialogs_.Ask(offer.text)) LoadNextPuzzle();
       break;
     case players::LastGameOffer::Kind::kUnfinished:
-      current_puzzle_id_ = offer.puzzle_id;
+      session_.SetPuzzleId(offer.puzzle_id);
       if (dialogs_.Ask(offer.text)) ReloadCurrentPuzzle();
       break;
   }
@@ -75,7 +73,7 @@ void TTabla::ShowPlayerInStatusBar() {
 
 void TTabla::EnterPlayPage() {
   ShowPlayerInStatusBar();
-  game_.selected_digit = 1;
+  session_.SelectDigit(1);
   ui_.digit_buttons[1]->setFocus();
   ShowBoard();
 }
@@ -84,23 +82,23 @@ void TTabla::EnterPlayPage() {
 // cannot be (a damaged last-game file, a full disk), the refusal is shown and the player
 // chooses: leave without it, or stay and go on with the game, and close again later.
 bool TTabla::FormClose() {
-  if (!ui_.T1->isActive()) return true;
+  if (!session_.ClockRuns()) return true;
   const std::string failure = StoreGameInPlay();
   if (!failure.empty()) {
     Inform(failure);
     if (!dialogs_.Ask(std::string(players::kLeaveWithoutStoring))) return false;
   }
-  ui_.T1->stop();  // remembered once, however often the window is closed
+  session_.StopClock();  // remembered once, however often the window is closed
+  ui_.T1->stop();
   return true;
 }
 
 std::string TTabla::StoreGameInPlay() {
-  if (!ui_.T1->isActive()) return {};
-  const int64_t ticks = board::ElapsedTicks(start_time_, clock_.Now());
+  if (!session_.ClockRuns()) return {};
   try {
-    const players::Outcome outcome =
-        players::StoreUnfinishedGame({cdsjatekosok_, cdsEredmenyek_, cdsUtolso_}, work_dir_,
-                                     current_player_key_, current_puzzle_id_, ticks);
+    const players::Outcome outcome = players::StoreUnfinishedGame(
+        {cdsjatekosok_, cdsEredmenyek_, cdsUtolso_}, work_dir_, session_.player().key,
+        session_.PuzzleId(), session_.ElapsedTicks());
     return outcome.done ? std::string() : outcome.message;
   } catch (const Error& error) {
     return error.what();

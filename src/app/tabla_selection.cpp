@@ -50,12 +50,12 @@ void SetTextQuietly(QComboBox* box, const std::optional<std::string>& text) {
 
 void TTabla::LoadNextPuzzle() {
   ClearGame();
-  StartFoundPuzzle(puzzles::FindNextPuzzle(cds_, current_puzzle_id_));
+  StartFoundPuzzle(puzzles::FindNextPuzzle(cds_, session_.PuzzleId()));
 }
 
 void TTabla::ReloadCurrentPuzzle() {
   ClearGame();
-  StartFoundPuzzle(puzzles::FindCurrentPuzzle(cds_, current_puzzle_id_));
+  StartFoundPuzzle(puzzles::FindCurrentPuzzle(cds_, session_.PuzzleId()));
 }
 
 void TTabla::StartFoundPuzzle(const puzzles::NextPuzzle& found) {
@@ -66,7 +66,7 @@ void TTabla::StartFoundPuzzle(const puzzles::NextPuzzle& found) {
       Inform(puzzles::kNoMorePuzzles);
       return;
     case puzzles::NextPuzzle::Action::kStart:
-      current_puzzle_id_ = found.id;
+      session_.SetPuzzleId(found.id);
       SetTextQuietly(ui_.CBBe, found.level_text);
       SetTextQuietly(ui_.CBjatek, found.number_text);
       StartGameFromPuzzle();

@@ -32,8 +32,7 @@ void TTabla::FormCreate() {
   resize(kWindowWidth, height);
   move((screen.width() - kWindowWidth) / 2, (screen.height() - height) / 2);
 
-  current_player_name_.clear();
-  current_player_key_ = 0;
+  session_.SetPlayer({});
   player_count_ = 0;
   startup_failed_ = false;
 
@@ -50,8 +49,8 @@ void TTabla::FormCreate() {
   Guarded([this] { players::LoadOrCreate(cdsEredmenyek_, FilePath(players::kResultFile)); });
   Guarded([this] { players::LoadOrCreate(cdsUtolso_, FilePath(players::kLastGameFile)); });
   ui_.Bexcel->setEnabled(false);
-  board::ResetBoard(game_);  // the labels already show their first captions
-  game_.selected_digit = 1;
+  session_.ResetBoard();  // the labels already show their first captions
+  session_.SelectDigit(1);
   cdsOsszes_.CreateDataSet();
   PrepareFirstLevel();
   if (tables::EntryExists(FilePath(players::kPlayerFile))) {

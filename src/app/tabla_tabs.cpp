@@ -21,7 +21,7 @@ void TTabla::TBClick(int page) {
   if (page == kNamesPage) {
     HideBoard();
   } else if (page == kPlayPage) {
-    if (current_player_name_.empty()) {
+    if (session_.player().name.empty()) {
       {
         const QSignalBlocker program_change(ui_.TB);
         ui_.TB->setCurrentIndex(kNamesPage);

@@ -18,9 +18,6 @@ struct GameState {
   // Cells that were empty when the game started, shown in the player's colour; the others
   // (and every cell before a game) are givens, which a running game protects from erasing.
   std::bitset<kCellCount> player_cells;
-  // SolvedFlag: raised when a completion was recorded; "Teljes" clears it and stops on it. No
-  // board operation touches it.
-  bool solved_flag = false;
 
   bool IsPlayerCell(int row, int col) const { return player_cells[CellIndex(row, col)]; }
 };

@@ -36,7 +36,6 @@ UndoEntry UndoLog::DropNewest() {
 void UndoLog::Clear() {
   slots_.fill(UndoEntry());
   move_count_ = 0;
-  ++generation_;
 }
 
 }  // namespace kvadrix::board

@@ -43,13 +43,10 @@ class UndoLog {
   UndoEntry DropNewest();
   // Empties every slot for a new game.
   void Clear();
-  // Counts the Clear calls, so a step that may start a new game can tell afterwards.
-  uint64_t Generation() const { return generation_; }
 
  private:
   std::array<UndoEntry, kSlots> slots_{};
   int move_count_ = 0;
-  uint64_t generation_ = 0;
 };
 
 }  // namespace kvadrix::board

@@ -24,98 +24,103 @@ int FirstMultiHolder(const board::CandidateGrid& grid, const board::UnitCells& u
   return -1;
 }
 
-void Place(board::GameState& state, MoveHost& host, int cell, int digit) {
-  PlaceDigit(state, host, board::RowOf(cell), board::ColOf(cell), digit);
+MoveOutcome Place(board::GameState& state, const MoveSwitches& switches, int cell, int digit) {
+  return PlaceDigit(state, switches, board::RowOf(cell), board::ColOf(cell), digit);
 }
 
 // For the first digit the tally counts once whose holder in the unit is a multi-candidate cell,
-// that cell gets it. Returns whether it placed.
-bool PlaceFirstOnce(board::GameState& state, MoveHost& host, const DigitTally& tally,
-                    const board::UnitCells& unit) {
+// that cell gets it. kNothing when no digit qualifies.
+MoveOutcome PlaceFirstOnce(board::GameState& state, const MoveSwitches& switches,
+                           const DigitTally& tally, const board::UnitCells& unit) {
   for (int d = 1; d <= 9; ++d) {
     if (tally[d] != 1) continue;
     const int cell = FirstMultiHolder(state.candidates, unit, d);
     if (cell < 0) continue;
-    Place(state, host, cell, d);
-    return true;
+    return Place(state, switches, cell, d);
   }
-  return false;
+  return {};
 }
 
 // Csak 1 steps 3 and 4: the lines of one kind, tallied without Single Candidate.
-bool PlaceLineSingle(board::GameState& state, MoveHost& host, LineKind kind) {
-  const AidSwitches aids = host.Switches().aids;
+MoveOutcome PlaceLineSingle(board::GameState& state, const MoveSwitches& switches, LineKind kind) {
   for (int line = 1; line <= 9; ++line) {
     DigitTally tally;
     ResetDigitTally(tally);
     bool unused = false;
-    ScanLine(state.candidates, aids, kind, line, false, tally, unused);
+    ScanLine(state.candidates, switches.aids, kind, line, false, tally, unused);
     const board::UnitCells& unit =
         kind == LineKind::kRows ? kUnits.rows[line - 1] : kUnits.cols[line - 1];
-    if (PlaceFirstOnce(state, host, tally, unit)) return true;
+    const MoveOutcome outcome = PlaceFirstOnce(state, switches, tally, unit);
+    if (outcome.kind != MoveOutcome::Kind::kNothing) return outcome;
   }
-  return false;
+  return {};
 }
 
-// Teljes step 3: every single-candidate cell, each entry read when the visit reaches it.
-bool PlaceEverySingle(board::GameState& state, MoveHost& host) {
-  bool placed = false;
-  for (int cell = 0; cell < board::kCellCount && !state.solved_flag; ++cell) {
+// Teljes step 3: every single-candidate cell, each entry read when the visit reaches it, until
+// one fills the grid. `placed` is set when a digit went in.
+MoveOutcome PlaceEverySingle(board::GameState& state, const MoveSwitches& switches, bool& placed) {
+  for (int cell = 0; cell < board::kCellCount; ++cell) {
     const int digit = state.candidates.SingleDigit(board::RowOf(cell), board::ColOf(cell));
     if (digit == 0) continue;
-    Place(state, host, cell, digit);
+    const MoveOutcome outcome = Place(state, switches, cell, digit);
     placed = true;
+    if (outcome.FilledTheGrid()) return outcome;
   }
-  return placed;
+  return {};
 }
 
 }  // namespace
 
-bool PlaceBoxSingle(board::GameState& state, MoveHost& host, int box) {
+MoveOutcome PlaceBoxSingle(board::GameState& state, const MoveSwitches& switches, int box) {
   const board::UnitCells& unit = kUnits.boxes[box - 1];
   DigitTally tally;
   ResetDigitTally(tally);
   for (const int cell : unit) tally.Add(state.candidates.MaskAt(cell));
-  return PlaceFirstOnce(state, host, tally, unit);
+  return PlaceFirstOnce(state, switches, tally, unit);
 }
 
-void PlaceOneDigit(board::GameState& state, MoveHost& host) {
+MoveOutcome PlaceOneDigit(board::GameState& state, const MoveSwitches& switches) {
   for (int cell = 0; cell < board::kCellCount; ++cell) {
     const int digit = state.candidates.SingleDigit(board::RowOf(cell), board::ColOf(cell));
     if (digit == 0) continue;
     state.selected_digit = digit;
-    Place(state, host, cell, digit);
-    return;
+    return Place(state, switches, cell, digit);
   }
   for (int box = 1; box <= 9; ++box) {
-    if (PlaceBoxSingle(state, host, box)) return;
+    const MoveOutcome outcome = PlaceBoxSingle(state, switches, box);
+    if (outcome.kind != MoveOutcome::Kind::kNothing) return outcome;
   }
-  if (PlaceLineSingle(state, host, LineKind::kRows)) return;
-  if (PlaceLineSingle(state, host, LineKind::kColumns)) return;
-  host.ShowMessage(kNothingToPlace);
+  for (const LineKind kind : {LineKind::kRows, LineKind::kColumns}) {
+    const MoveOutcome outcome = PlaceLineSingle(state, switches, kind);
+    if (outcome.kind != MoveOutcome::Kind::kNothing) return outcome;
+  }
+  return MoveOutcome::Refused(kNothingToPlace);
 }
 
-void SolveAsFarAsPossible(board::GameState& state, MoveHost& host) {
-  state.solved_flag = false;
+MoveOutcome SolveAsFarAsPossible(board::GameState& state, const MoveSwitches& switches) {
+  // A filled grid holds no candidates, so nothing could follow its completion: it ends the run.
+  bool placed_any = false;
   bool placed;
   do {
-    placed = PlaceEverySingle(state, host);
-    if (!placed && !state.solved_flag) {
-      // A box that completes the grid may start the next puzzle: the later boxes leave it be.
-      for (int box = 1; box <= 9 && !state.solved_flag; ++box) {
-        placed |= PlaceBoxSingle(state, host, box);
+    placed = false;
+    const MoveOutcome singles = PlaceEverySingle(state, switches, placed);
+    if (singles.FilledTheGrid()) return singles;
+    if (!placed) {
+      // The later boxes see the grid as the earlier ones left it.
+      for (int box = 1; box <= 9; ++box) {
+        const MoveOutcome outcome = PlaceBoxSingle(state, switches, box);
+        if (outcome.FilledTheGrid()) return outcome;
+        placed |= outcome.kind != MoveOutcome::Kind::kNothing;
       }
     }
+    placed_any |= placed;
     // Cutting a line's Single Positions places nothing; the next round's singles do.
-    if (!placed && !state.solved_flag) {
-      LineSinglePositions(state.candidates, host.Switches().aids, LineKind::kRows, placed);
-    }
-    if (!placed && !state.solved_flag) {
-      LineSinglePositions(state.candidates, host.Switches().aids, LineKind::kColumns, placed);
-    }
-  } while (placed && !state.solved_flag);
-  if (state.remaining_count != 0 && !state.solved_flag) host.ShowMessage(kSolvedSoFar);
-  state.solved_flag = false;
+    if (!placed) LineSinglePositions(state.candidates, switches.aids, LineKind::kRows, placed);
+    if (!placed) LineSinglePositions(state.candidates, switches.aids, LineKind::kColumns, placed);
+  } while (placed);
+  const MoveOutcome::Kind kind =
+      placed_any ? MoveOutcome::Kind::kMoved : MoveOutcome::Kind::kNothing;
+  return {kind, state.remaining_count != 0 ? kSolvedSoFar : std::string_view()};
 }
 
 }  // namespace kvadrix::solver

@@ -14,18 +14,17 @@ inline constexpr std::string_view kSolvedSoFar = "Eddig sikerült kirakni!";
 
 // At most one digit in the box: the lowest digit that exactly one entry of the box holds, placed
 // in the first multi-candidate cell holding it (a digit whose one holder is already a
-// single-candidate cell is passed over). Returns whether it placed.
-bool PlaceBoxSingle(board::GameState& state, MoveHost& host, int box);
+// single-candidate cell is passed over). Returns the placement's outcome, kNothing when none.
+MoveOutcome PlaceBoxSingle(board::GameState& state, const MoveSwitches& switches, int box);
 
 // Bcsak1Click: the first single-candidate cell row by row (SelectedDigit becomes its digit),
 // else the first box single of boxes 1..9, else the first digit held once in a row, then in a
-// column, by a multi-candidate cell. Nothing found: kNothingToPlace.
-void PlaceOneDigit(board::GameState& state, MoveHost& host);
+// column, by a multi-candidate cell. Nothing found: refused with kNothingToPlace.
+MoveOutcome PlaceOneDigit(board::GameState& state, const MoveSwitches& switches);
 
 // BteljesClick: repeats placing every single-candidate cell, then box singles, then cutting the
-// Single Positions of rows and then of columns, while anything is placed or cut. A recorded
-// completion (SolvedFlag) stops it at once. A grid left unfinished gives kSolvedSoFar. SolvedFlag
-// is clear when it returns.
-void SolveAsFarAsPossible(board::GameState& state, MoveHost& host);
+// Single Positions of rows and then of columns, while anything is placed or cut. Filling the
+// grid ends it with that placement's outcome. A grid left unfinished adds kSolvedSoFar.
+MoveOutcome SolveAsFarAsPossible(board::GameState& state, const MoveSwitches& switches);
 
 }  // namespace kvadrix::solver

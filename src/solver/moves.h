@@ -1,12 +1,13 @@
 #pragma once
 // Every change of a cell during play: the player's clicks, "Vissza", "Csak 1" and "Teljes" all
 // go through PlaceDigit, which applies the placement rules, and CommitMove, which writes the
-// move, narrows the candidates, logs the move and hands a newly filled grid to the completion
-// check. The window repaints from the game state when the handler is done.
+// move, narrows the candidates, logs the move and checks a newly filled grid. Both return what
+// happened; the caller shows the message or ends the game, and repaints from the game state.
 #include <string_view>
 
 #include "board/game_state.h"
 #include "solver/aid_switches.h"
+#include "solver/move_outcome.h"
 
 namespace kvadrix::solver {
 
@@ -14,32 +15,23 @@ inline constexpr std::string_view kDigitNotAllowed = "Ide ilyen számot már nem
 inline constexpr std::string_view kNothingToErase = "Nem törölhetsz innen!";
 inline constexpr std::string_view kGivenNotErasable = "Ez alap érték, nem lehet törölni!";
 
-// The controls a move reads, as they stand when it reads them.
+// The switches a move reads, as they stand when it starts.
 struct MoveSwitches {
   AidSwitches aids;                  // CBE, CBE2, CBE3
   bool candidate_rules_off = false;  // cbsz: any digit goes anywhere
   bool clock_runs = false;           // T1: givens are protected only during a game
 };
 
-// What a move needs from the window.
-class MoveHost {
- public:
-  virtual ~MoveHost() = default;
-  virtual MoveSwitches Switches() const = 0;
-  virtual void ShowMessage(std::string_view message) = 0;
-  // A digit went into an empty cell and the count is current; the grid may be full. It may
-  // record a result and start another game on `state` (which empties the UndoLog).
-  virtual void CheckCompletion() = 0;
-};
-
 // The placement rules, in order: with cbsz any digit is committed; a cell with one candidate
 // takes that candidate whatever was asked (erase included); a candidate digit is committed;
 // otherwise a digit is refused, and an erase is committed only on a filled cell.
-void PlaceDigit(board::GameState& state, MoveHost& host, int row, int col, int digit);
+MoveOutcome PlaceDigit(board::GameState& state, const MoveSwitches& switches, int row, int col,
+                       int digit);
 
 // The move without the candidate rules; digit 0 erases. Erasing a given while the clock runs is
 // refused. A placement on a filled cell (possible only with cbsz) neither recounts nor checks
 // completion, and its log entry undoes to an empty cell.
-void CommitMove(board::GameState& state, MoveHost& host, int row, int col, int digit);
+MoveOutcome CommitMove(board::GameState& state, const MoveSwitches& switches, int row, int col,
+                       int digit);
 
 }  // namespace kvadrix::solver

@@ -9,9 +9,9 @@ namespace kvadrix::solver {
 // BundoClick. A placement entry replays an erase of its cell; an erase entry replays the erased
 // digit (which a single-candidate cell may turn into its own candidate). Afterwards neither the
 // replay nor the entry taken back is in the log, so MoveCount is one lower. Nothing happens on
-// an empty log. A replay the rules refuse shows its message and changes nothing: the entry
-// stays. A replay that completes the grid and starts the next puzzle leaves the new game's log
-// alone. A full log loses nothing to the replay's own entry.
-void TakeBackMove(board::GameState& state, MoveHost& host);
+// an empty log (kNothing). A replay the rules refuse changes nothing: the entry stays. A full
+// log loses nothing to the replay's own entry. Returns the replay's outcome, which may complete
+// the grid: the log is settled before the caller ends the game.
+MoveOutcome TakeBackMove(board::GameState& state, const MoveSwitches& switches);
 
 }  // namespace kvadrix::solver

@@ -3,7 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 #include "move_fixtures.h"
+#include "solver/completion.h"
 #include "support/grid_builder.h"
 
 namespace kvadrix::solver {
@@ -13,10 +17,10 @@ using testing::GridOf;
 
 TEST(AssistedSolving, NothingToPlaceOnAnEmptyGrid) {
   GameState state;
-  RecordingHost host(state);
-  PlaceOneDigit(state, host);
-  SolveAsFarAsPossible(state, host);
-  EXPECT_EQ(host.messages,
+  Messages messages;
+  EXPECT_EQ(messages(PlaceOneDigit(state, kPlaying)).kind, MoveOutcome::Kind::kRefused);
+  EXPECT_EQ(messages(SolveAsFarAsPossible(state, kPlaying)).kind, MoveOutcome::Kind::kNothing);
+  EXPECT_EQ(messages.texts,
             (std::vector<std::string>{std::string(kNothingToPlace), std::string(kSolvedSoFar)}));
   EXPECT_EQ(state.remaining_count, 81);
   EXPECT_EQ(state.undo_log.MoveCount(), 0);
@@ -24,10 +28,11 @@ TEST(AssistedSolving, NothingToPlaceOnAnEmptyGrid) {
 
 TEST(AssistedSolving, OneDigitTakesTheFirstSingleThenBoxThenLineSingles) {
   GameState state;
-  RecordingHost host(state);
-  host.switches.aids = kNoAids;
+  MoveSwitches switches = kPlaying;
+  switches.aids = kNoAids;
+  Messages messages;
   state.candidates = GridOf({{3, 7, "4"}, {5, 2, "8"}, {1, 1, "12"}});
-  PlaceOneDigit(state, host);
+  messages(PlaceOneDigit(state, switches));
   EXPECT_EQ(state.board.At(3, 7), 4);
   EXPECT_EQ(state.board.At(5, 2), 0) << "only the first";
   EXPECT_EQ(state.selected_digit, 4);
@@ -36,17 +41,17 @@ TEST(AssistedSolving, OneDigitTakesTheFirstSingleThenBoxThenLineSingles) {
   state = GameState();
   state.candidates = GridOf({{1, 1, "12"}, {1, 2, "12"}, {2, 2, "126"}, {2, 3, "12"}});
   state.selected_digit = 9;
-  PlaceOneDigit(state, host);
+  messages(PlaceOneDigit(state, switches));
   EXPECT_EQ(state.board.At(2, 2), 6);
   EXPECT_EQ(state.selected_digit, 9) << "only a single sets the digit";
 
   // Every box digit held twice, but row 4 holds 1 once: the row step finds it.
   state = GameState();
   state.candidates = GridOf({{4, 1, "12"}, {5, 2, "12"}, {4, 4, "23"}, {6, 5, "23"}});
-  PlaceOneDigit(state, host);
+  messages(PlaceOneDigit(state, switches));
   EXPECT_EQ(state.board.At(4, 1), 1);
   EXPECT_EQ(state.undo_log.MoveCount(), 1);
-  EXPECT_TRUE(host.messages.empty());
+  EXPECT_TRUE(messages.texts.empty());
 }
 
 // Over the whole shipped library with every aid on: never a wrong digit, every "Könnyű" and
@@ -59,28 +64,22 @@ TEST(AssistedSolving, CompleteNeverPlacesAWrongDigitOnShippedPuzzles) {
     GameState state = Started(record.givens);
     board::Grid81 solution{};
     ASSERT_EQ(CountSolutions(state.board.AllCells(), 2, &solution), 1);
-    RecordingHost host(state);
-    int solved = 0;
-    host.on_completion = [&] {
-      if (CheckCompletion(state) != Completion::kSolved) return;
-      state.solved_flag = true;
-      ++solved;
-    };
-    SolveAsFarAsPossible(state, host);
+    Messages messages;
+    const MoveOutcome outcome = messages(SolveAsFarAsPossible(state, kPlaying));
     for (int cell = 0; cell < board::kCellCount; ++cell) {
       const int digit = state.board.AtIndex(cell);
       ASSERT_TRUE(digit == 0 || digit == solution[cell]) << "cell " << cell;
     }
-    EXPECT_FALSE(state.solved_flag) << "cleared when it returns";
+    EXPECT_EQ(outcome.Completed(), state.remaining_count == 0);
     if (record.level == 'E' || record.level == 'A') {
       EXPECT_EQ(state.remaining_count, 0);
-      EXPECT_EQ(solved, 1);
-      EXPECT_TRUE(host.messages.empty());
+      EXPECT_TRUE(outcome.Completed());
+      EXPECT_TRUE(messages.texts.empty());
     }
     if (state.remaining_count == 0) {
       ++completed;
     } else {
-      EXPECT_EQ(host.messages, (std::vector<std::string>{std::string(kSolvedSoFar)}));
+      EXPECT_EQ(messages.texts, (std::vector<std::string>{std::string(kSolvedSoFar)}));
     }
     EXPECT_EQ(81 - state.remaining_count - int(record.givens.size() / 3),
               state.undo_log.MoveCount())
@@ -89,23 +88,22 @@ TEST(AssistedSolving, CompleteNeverPlacesAWrongDigitOnShippedPuzzles) {
   EXPECT_GE(completed, 600);
 }
 
-// When the completion starts another puzzle, "Teljes" stops: nothing lands in the new game.
-TEST(AssistedSolving, CompleteStopsWhenTheCompletionStartsTheNextPuzzle) {
-  const std::vector<testing::ShippedRecord> library = testing::ShippedLibrary();
-  GameState state = Started(library[0].givens);
-  const GameState next = Started(library[1].givens);
-  RecordingHost host(state);
-  host.on_completion = [&] {
-    if (CheckCompletion(state) != Completion::kSolved) return;
-    state = next;
-    state.undo_log.Clear();
-    state.solved_flag = true;
-  };
-  SolveAsFarAsPossible(state, host);
-  EXPECT_EQ(state.board, next.board);
-  EXPECT_EQ(state.undo_log.MoveCount(), 0);
-  EXPECT_TRUE(host.messages.empty());
-  EXPECT_FALSE(state.solved_flag);
+// A grid "Teljes" fills wrongly ends the run with the completion's message and without its own.
+TEST(AssistedSolving, CompleteEndsWithTheCompletionsMessageOnAWrongGrid) {
+  const OpenCorner puzzle = PuzzleWithOpenCorner();
+  board::Grid81 grid = puzzle.solution;
+  std::swap(grid[0], grid[3]);  // row 1 stays whole, columns 1 and 4 now repeat a digit
+  std::string givens;
+  for (int cell = 0; cell < 80; ++cell) {
+    givens += std::to_string(board::RowOf(cell)) + std::to_string(board::ColOf(cell)) +
+              std::to_string(grid[cell]);
+  }
+  GameState state = Started(givens);
+  Messages messages;
+  const MoveOutcome outcome = messages(SolveAsFarAsPossible(state, kPlaying));
+  EXPECT_EQ(outcome.kind, MoveOutcome::Kind::kCompletedWrong);
+  EXPECT_EQ(state.board.At(9, 9), puzzle.solution[80]);
+  EXPECT_EQ(messages.texts, (std::vector<std::string>{std::string(kSolutionWrong)}));
 }
 
 }  // namespace

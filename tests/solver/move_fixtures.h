@@ -1,41 +1,30 @@
 #pragma once
-// For the move tests: a host with switches set by the test, messages recorded and a completion
-// check that does what the test asks; games started as the window starts them.
+// For the move tests: switches of a running game, the messages moves return, and games started
+// as the window starts them.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "board/givens.h"
 #include "solver/candidates.h"
-#include "solver/completion.h"
 #include "solver/exact_solver.h"
 #include "solver/moves.h"
 #include "support/shipped_library.h"
 
 namespace kvadrix::solver {
 
-class RecordingHost : public MoveHost {
+// A game in progress: every aid on, the candidate rules in force, the clock running.
+inline constexpr MoveSwitches kPlaying{kAllAids, false, true};
+
+// The messages a series of moves would have shown, in order.
+class Messages {
  public:
-  explicit RecordingHost(board::GameState& state) : state_(state) {}
-
-  MoveSwitches Switches() const override { return switches; }
-  void ShowMessage(std::string_view message) override { messages.emplace_back(message); }
-  // By default as the game does: a verified full grid raises SolvedFlag.
-  void CheckCompletion() override {
-    ++completion_checks;
-    if (on_completion) return on_completion();
-    if (solver::CheckCompletion(state_) == Completion::kSolved) state_.solved_flag = true;
+  MoveOutcome operator()(const MoveOutcome& outcome) {
+    if (!outcome.message.empty()) texts.emplace_back(outcome.message);
+    return outcome;
   }
-
-  MoveSwitches switches{kAllAids, false, true};
-  std::vector<std::string> messages;
-  int completion_checks = 0;
-  std::function<void()> on_completion;
-
- private:
-  board::GameState& state_;
+  std::vector<std::string> texts;
 };
 
 using board::GameState;

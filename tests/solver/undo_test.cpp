@@ -32,48 +32,51 @@ std::string Newest(const GameState& state) { return std::string(state.undo_log.N
 
 TEST(Undo, TakesBackPlacementsErasesAndOverwrites) {
   GameState state = EmptyGame();
-  RecordingHost host(state);
-  PlaceDigit(state, host, 3, 5, 7);
-  TakeBackMove(state, host);
+  MoveSwitches switches = kPlaying;
+  Messages messages;
+  messages(PlaceDigit(state, switches, 3, 5, 7));
+  EXPECT_EQ(messages(TakeBackMove(state, switches)).kind, MoveOutcome::Kind::kMoved);
   EXPECT_EQ(state.board.At(3, 5), 0);
   EXPECT_EQ(state.remaining_count, 81);
   EXPECT_EQ(state.undo_log.MoveCount(), 0);
   EXPECT_EQ(state.candidates, Recomputed(EmptyGame(), kAllAids).candidates);
-  TakeBackMove(state, host);  // an empty log: nothing, and no count below 0
+  // An empty log: nothing, and no count below 0.
+  EXPECT_EQ(messages(TakeBackMove(state, switches)).kind, MoveOutcome::Kind::kNothing);
   EXPECT_EQ(state.undo_log.MoveCount(), 0);
 
-  PlaceDigit(state, host, 3, 5, 7);
-  PlaceDigit(state, host, 3, 5, 0);
+  messages(PlaceDigit(state, switches, 3, 5, 7));
+  messages(PlaceDigit(state, switches, 3, 5, 0));
   EXPECT_EQ(Newest(state), "3570");
-  TakeBackMove(state, host);
+  messages(TakeBackMove(state, switches));
   EXPECT_EQ(state.board.At(3, 5), 7);
   EXPECT_EQ(state.undo_log.MoveCount(), 1);
   EXPECT_EQ(Newest(state), "357");
-  TakeBackMove(state, host);
+  messages(TakeBackMove(state, switches));
   EXPECT_EQ(state.board.At(3, 5), 0);
   EXPECT_EQ(state.undo_log.MoveCount(), 0);
 
   // An overwrite under cbsz logs only the new digit: taking it back empties the cell.
-  host.switches.candidate_rules_off = true;
-  PlaceDigit(state, host, 3, 5, 5);
-  PlaceDigit(state, host, 3, 5, 3);
-  TakeBackMove(state, host);
+  switches.candidate_rules_off = true;
+  messages(PlaceDigit(state, switches, 3, 5, 5));
+  messages(PlaceDigit(state, switches, 3, 5, 3));
+  messages(TakeBackMove(state, switches));
   EXPECT_EQ(state.board.At(3, 5), 0);
   EXPECT_EQ(state.undo_log.MoveCount(), 1);
-  EXPECT_TRUE(host.messages.empty());
+  EXPECT_TRUE(messages.texts.empty());
 }
 
 TEST(Undo, ARefusedReplayChangesNothingAndTheEntryStays) {
   GameState state = EmptyGame();
-  RecordingHost host(state);
-  host.switches.candidate_rules_off = true;
-  PlaceDigit(state, host, 3, 5, 7);
-  PlaceDigit(state, host, 3, 1, 7);  // the same digit in the row, as cbsz allows
-  PlaceDigit(state, host, 3, 5, 0);
-  host.switches.candidate_rules_off = false;
+  MoveSwitches switches = kPlaying;
+  Messages messages;
+  switches.candidate_rules_off = true;
+  messages(PlaceDigit(state, switches, 3, 5, 7));
+  messages(PlaceDigit(state, switches, 3, 1, 7));  // the same digit in the row, as cbsz allows
+  messages(PlaceDigit(state, switches, 3, 5, 0));
+  switches.candidate_rules_off = false;
   const GameState before = state;
-  TakeBackMove(state, host);  // 7 may not go back beside the other 7
-  EXPECT_EQ(host.messages, (std::vector<std::string>{std::string(kDigitNotAllowed)}));
+  messages(TakeBackMove(state, switches));  // 7 may not go back beside the other 7
+  EXPECT_EQ(messages.texts, (std::vector<std::string>{std::string(kDigitNotAllowed)}));
   EXPECT_EQ(state.board, before.board);
   EXPECT_EQ(state.undo_log.MoveCount(), 3);
   EXPECT_EQ(Newest(state), "3570");
@@ -82,42 +85,41 @@ TEST(Undo, ARefusedReplayChangesNothingAndTheEntryStays) {
 
 TEST(Undo, AFullLogKeepsItsNewestMovesAndLosesNothingToTheReplay) {
   GameState state = EmptyGame();
-  RecordingHost host(state);
-  for (int move = 1; move <= 85; ++move) PlaceDigit(state, host, 1, 1, move % 2 ? 1 : 0);
+  const MoveSwitches switches = kPlaying;
+  Messages messages;
+  for (int move = 1; move <= 85; ++move)
+    messages(PlaceDigit(state, switches, 1, 1, move % 2 ? 1 : 0));
   ASSERT_EQ(state.undo_log.MoveCount(), 81);
   EXPECT_EQ(state.undo_log.Slot(1).Text(), "111") << "move 5 is the oldest kept";
   EXPECT_EQ(Newest(state), "111");
   const board::UndoEntry oldest = state.undo_log.Slot(1), second = state.undo_log.Slot(2);
-  TakeBackMove(state, host);
+  messages(TakeBackMove(state, switches));
   EXPECT_EQ(state.undo_log.MoveCount(), 80);
   EXPECT_EQ(state.undo_log.Slot(1), oldest);
   EXPECT_EQ(state.undo_log.Slot(2), second);
   EXPECT_EQ(state.board.At(1, 1), 0);
-  for (int left = 80; left > 0; --left) TakeBackMove(state, host);
+  for (int left = 80; left > 0; --left) messages(TakeBackMove(state, switches));
   EXPECT_EQ(state.undo_log.MoveCount(), 0);
   EXPECT_TRUE(state.undo_log.Slot(1).Empty());
 }
 
-TEST(Undo, AReplayThatStartsTheNextGameLeavesItsLogAlone) {
+TEST(Undo, AReplayThatCompletesTheGridSettlesTheLogBeforeTheGameEnds) {
   const OpenCorner puzzle = PuzzleWithOpenCorner();
   GameState state = Started(puzzle.givens);
-  RecordingHost host(state);
   for (int cell = 0; cell < board::kCellCount; ++cell) {
     if (state.board.AtIndex(cell) == 0) {
-      PlaceDigit(state, host, board::RowOf(cell), board::ColOf(cell), puzzle.solution[cell]);
+      PlaceDigit(state, kPlaying, board::RowOf(cell), board::ColOf(cell), puzzle.solution[cell]);
     }
   }
   ASSERT_EQ(state.remaining_count, 0);
-  PlaceDigit(state, host, 9, 9, 0);
-  // Restoring the erased digit completes the grid again, and Yes starts the next puzzle.
-  host.on_completion = [&] {
-    board::ResetBoard(state);
-    state.undo_log.Clear();
-    state.undo_log.Append(board::UndoEntry::Placement(5, 5, 5));  // the new game's first move
-  };
-  TakeBackMove(state, host);
-  EXPECT_EQ(state.undo_log.MoveCount(), 1);
-  EXPECT_EQ(Newest(state), "555");
+  const int moves = state.undo_log.MoveCount();
+  PlaceDigit(state, kPlaying, 9, 9, 0);
+  // Restoring the erased digit completes the grid again; the caller ends the game on a sound log.
+  const MoveOutcome outcome = TakeBackMove(state, kPlaying);
+  EXPECT_TRUE(outcome.Completed());
+  EXPECT_EQ(state.board.At(9, 9), puzzle.solution[80]);
+  EXPECT_EQ(state.undo_log.MoveCount(), moves);
+  EXPECT_EQ(state.undo_log.Newest(), board::UndoEntry::Placement(9, 9, puzzle.solution[80]));
 }
 
 // Undoing every move of a random game, erases included, gives back the start position exactly.
@@ -133,27 +135,28 @@ TEST(Undo, TakingBackEveryMoveRestoresTheStartOnShippedPuzzles) {
     start = Recomputed(start, kAllAids);
     board::ColourPlayerCells(start);
     GameState state = start;
-    RecordingHost host(state);
+    const MoveSwitches switches = kPlaying;
+    Messages messages;
     std::vector<int> filled;
     for (int move = 0; move < 60 && state.remaining_count > 0; ++move) {
       if (!filled.empty() && rng() % 4 == 0) {
         const int cell = filled[rng() % filled.size()];
-        PlaceDigit(state, host, board::RowOf(cell), board::ColOf(cell), 0);
+        messages(PlaceDigit(state, switches, board::RowOf(cell), board::ColOf(cell), 0));
         std::erase(filled, cell);
         continue;
       }
       int cell;
       do cell = int(rng() % board::kCellCount);
       while (state.board.AtIndex(cell) != 0);
-      PlaceDigit(state, host, board::RowOf(cell), board::ColOf(cell), solution[cell]);
+      messages(PlaceDigit(state, switches, board::RowOf(cell), board::ColOf(cell), solution[cell]));
       filled.push_back(cell);
     }
-    ASSERT_TRUE(host.messages.empty()) << host.messages.front();
-    while (state.undo_log.MoveCount() > 0) TakeBackMove(state, host);
+    ASSERT_TRUE(messages.texts.empty()) << messages.texts.front();
+    while (state.undo_log.MoveCount() > 0) messages(TakeBackMove(state, switches));
     EXPECT_EQ(state.board, start.board);
     EXPECT_EQ(state.candidates, start.candidates);
     EXPECT_EQ(state.remaining_count, start.remaining_count);
-    EXPECT_TRUE(host.messages.empty());
+    EXPECT_TRUE(messages.texts.empty());
   }
 }
 

@@ -4,7 +4,6 @@
 #include "solver/assisted_solving.h"
 #include "solver/candidate_view.h"
 #include "solver/candidates.h"
-#include "solver/completion.h"
 #include "solver/techniques.h"
 #include "solver/verify_board.h"
 
@@ -18,22 +17,6 @@ solver::AidSwitches SwitchesFor(TechniqueSet set) {
                              .candidate_lines = set != TechniqueSet::kSingles};
 }
 
-// The grader plays as "Teljes" does, with no one to tell and no clock.
-class GraderHost : public solver::MoveHost {
- public:
-  GraderHost(board::GameState& state, const solver::AidSwitches& aids)
-      : state_(state), aids_(aids) {}
-  solver::MoveSwitches Switches() const override { return {aids_, false, false}; }
-  void ShowMessage(std::string_view) override {}
-  void CheckCompletion() override {
-    if (solver::CheckCompletion(state_) == solver::Completion::kSolved) state_.solved_flag = true;
-  }
-
- private:
-  board::GameState& state_;
-  solver::AidSwitches aids_;
-};
-
 }  // namespace
 
 HumanSolveResult SolveWith(const solver::Grid81& givens, TechniqueSet set) {
@@ -45,9 +28,10 @@ HumanSolveResult SolveWith(const solver::Grid81& givens, TechniqueSet set) {
     if (givens[i] != 0) board::SetGivenCell(state, board::RowOf(i), board::ColOf(i), givens[i]);
   }
   solver::RecomputeCandidates(state, switches, view);
-  GraderHost host(state, switches);
+  // The grader plays as "Teljes" does, with no one to tell and no clock.
+  const solver::MoveSwitches grader{switches, false, false};
   for (;;) {
-    solver::SolveAsFarAsPossible(state, host);
+    solver::SolveAsFarAsPossible(state, grader);
     if (state.remaining_count == 0) break;
     if (set != TechniqueSet::kStrong || !ApplyStrongTechnique(state.candidates)) break;
     solver::ApplyTechniques(state.candidates, switches);
