@@ -127,24 +127,25 @@ LibraryUpdate UpdatePlayFolderLibrary(const fs::path& shipped, const fs::path& h
     return {LibraryUpdate::Kind::kCopied, {}, {}};
   }
   if (!S_ISREG(info.st_mode)) return LeftAlone("nem közönséges fájl.");
-  const IdHistory history = ReadIdHistory(history_file);
 
   // The usual cases, a current library and one the player edited, are settled without the
   // lock, so they leave the folder exactly as it was.
   tables::FileBytes old_bytes;
   tables::ReadFailure failure;
   std::optional<std::string> reason;
+  std::optional<IdHistory> history;
   const auto look = [&] {
     if (!tables::ReadWholeFile(library, old_bytes, failure)) {
       reason = "nem olvasható: " + failure.reason + ".";
     } else if (old_bytes.View() != new_bytes) {
-      reason = NotShipped(old_bytes.View(), history);
+      if (!history) history = ReadIdHistory(history_file);
+      reason = NotShipped(old_bytes.View(), *history);
     }
   };
-  look();
-  if (reason) return LeftAlone(*reason);
-  if (old_bytes.View() == new_bytes) return {LibraryUpdate::Kind::kCurrent, {}, {}};
   try {
+    look();
+    if (reason) return LeftAlone(*reason);
+    if (old_bytes.View() == new_bytes) return {LibraryUpdate::Kind::kCurrent, {}, {}};
     // Another start may have upgraded it meanwhile, or the player changed it: look again.
     const tables::FolderLock lock(folder);
     look();

@@ -13,7 +13,7 @@ struct LibraryUpdate {
     kCopied,     // the folder had no library: the shipped one was copied in
     kCurrent,    // the folder holds the shipped library byte for byte: nothing was touched
     kUpgraded,   // an earlier shipped library was replaced; the old file is `backup`
-    kLeftAlone,  // edited by hand, unreadable, no regular file, or the folder busy: untouched
+    kLeftAlone,  // edited by hand, unreadable, no regular file, or not replaceable now
   };
   Kind kind = Kind::kCurrent;
   std::string message;  // Hungarian, one line for standard error; empty for kCurrent
@@ -23,7 +23,8 @@ struct LibraryUpdate {
 // Brings `shipped` (with its ID history) into `folder`. An earlier library is replaced under
 // the folder's lock and kept as "sudoku.xml.<today>.bak" (with "-2", "-3", ... when that name
 // is taken: a backup is never overwritten); `today` is "YYYY-MM-DD". Throws kvadrix::Error when
-// the shipped library or its history cannot be read.
+// the shipped library cannot be read or a missing library cannot be copied in; any other
+// failure (the history unreadable, the folder busy or not writable) leaves the library alone.
 LibraryUpdate UpdatePlayFolderLibrary(const std::filesystem::path& shipped,
                                       const std::filesystem::path& history,
                                       const std::filesystem::path& folder, std::string_view today);

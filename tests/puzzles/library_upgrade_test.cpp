@@ -114,6 +114,16 @@ TEST_F(LibraryUpgradeTest, LeavesAnythingButAShippedLibraryAloneAndSaysWhy) {
     EXPECT_EQ(ReadBytes(play_ / "sudoku.xml"), edited.bytes);
     EXPECT_EQ(Entries(play_.path()), (std::set<std::string>{"sudoku.xml"}));
   }
+  // Without its history an installation cannot tell an earlier library from an edited one.
+  fs::remove(package_ / "sudoku-ids.tsv");
+  WriteBytes(play_ / "sudoku.xml", kRelease1);
+  const LibraryUpdate unknown = Update();
+  EXPECT_EQ(unknown.kind, Kind::kLeftAlone);
+  EXPECT_NE(unknown.message.find("sudoku-ids.tsv"), std::string::npos) << unknown.message;
+  EXPECT_EQ(ReadBytes(play_ / "sudoku.xml"), kRelease1);
+  WriteBytes(play_ / "sudoku.xml", kRelease2);
+  EXPECT_EQ(Update().kind, Kind::kCurrent);
+
   fs::remove(play_ / "sudoku.xml");
   fs::create_directory(play_ / "sudoku.xml");
   EXPECT_EQ(Update().kind, Kind::kLeftAlone);

@@ -1,5 +1,6 @@
 #include "puzzlegen/difficulty_score.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <functional>
@@ -45,8 +46,9 @@ const TechniqueInfo& InfoOf(Technique technique) {
 class Position {
  public:
   explicit Position(const solver::Grid81& givens) : cells_(givens) {
-    for (int cell = 0; cell < 81; ++cell)
+    for (int cell = 0; cell < 81; ++cell) {
       grid_.SetMaskAt(cell, cells_[cell] ? 0 : board::kAllDigits);
+    }
     for (int cell = 0; cell < 81; ++cell) {
       if (cells_[cell]) RemoveFromPeers(cell, cells_[cell]);
     }
