@@ -24,6 +24,25 @@ QSize PrimaryScreenSize() {
   return screen ? screen->size() : QSize(1280, 1024);
 }
 
+// The menu bar; its actions go into `ui`.
+void BuildMenu(QMenuBar* bar, TTabla::Controls& ui) {
+  bar->setObjectName(QStringLiteral("MainMenu1"));
+  QMenu* language = bar->addMenu(QStringLiteral("Nyelv"));
+  language->setObjectName(QStringLiteral("Nyelv1"));
+  ui.Nyelv1 = language->menuAction();
+  ui.magyar1 = language->addAction(QStringLiteral("magyar"));
+  ui.magyar1->setObjectName(QStringLiteral("magyar1"));
+  ui.magyar1->setCheckable(true);
+  ui.magyar1->setChecked(true);
+  // The only language: an exclusive group keeps it checked when it is clicked.
+  (new QActionGroup(language))->addAction(ui.magyar1);
+  ui.english1 = language->addAction(QStringLiteral("english"));
+  ui.english1->setObjectName(QStringLiteral("english1"));
+  ui.english1->setEnabled(false);
+  ui.Valami1 = bar->addAction(QStringLiteral("Info"));
+  ui.Valami1->setObjectName(QStringLiteral("Valami1"));
+}
+
 }  // namespace
 
 TTabla::TTabla(Dialogs& dialogs, const Clock& clock, RandomSource& random,
@@ -51,13 +70,14 @@ TTabla::TTabla(Dialogs& dialogs, const Clock& clock, RandomSource& random,
   connect(ui_.Valami1, &QAction::triggered, this, guard_.Wrap([this] { Valami1Click(); }));
   connect(ui_.TB, &QTabWidget::currentChanged, this,
           [this](int page) { guard_.Run([this, page] { TBClick(page); }); });
-  keys_ = new Keys(
+  // The window's keys; the filter lives as long as the window.
+  auto* keys = new Keys(
       guard_, [this](QChar key) { FormKeyPress(key); }, this);
-  keys_->PassGameKeys(play_page_->KeyedControls());
-  keys_->PassEsc(names_page_->KeyedControls());
+  keys->PassGameKeys(play_page_->KeyedControls());
+  keys->PassEsc(names_page_->KeyedControls());
   Selection& selection = play_page_->selection();
-  keys_->PassEnter(selection.controls().CBjatek->lineEdit(),
-                   [&selection](QChar key) { selection.CBjatekKeyPress(key); });
+  keys->PassEnter(selection.controls().CBjatek->lineEdit(),
+                  [&selection](QChar key) { selection.CBjatekKeyPress(key); });
 
   guard_.Run([this] { FormCreate(); });
   info_ = new info::TFInfo(this);  // hidden until "Info" shows it, then reused
@@ -79,7 +99,7 @@ void TTabla::BuildWindow() {
   setPalette(palette);
   setAutoFillBackground(true);
 
-  BuildMenu();
+  BuildMenu(menuBar(), ui_);
 
   auto* central = new QWidget(this);
   central->setObjectName(QStringLiteral("TablaClient"));
@@ -107,25 +127,6 @@ void TTabla::BuildWindow() {
   ui_.sb_text->setObjectName(QStringLiteral("SBText"));
   ui_.SB->addWidget(ui_.sb_text, 1);
   setStatusBar(ui_.SB);
-}
-
-void TTabla::BuildMenu() {
-  QMenuBar* bar = menuBar();
-  bar->setObjectName(QStringLiteral("MainMenu1"));
-  QMenu* language = bar->addMenu(QStringLiteral("Nyelv"));
-  language->setObjectName(QStringLiteral("Nyelv1"));
-  ui_.Nyelv1 = language->menuAction();
-  ui_.magyar1 = language->addAction(QStringLiteral("magyar"));
-  ui_.magyar1->setObjectName(QStringLiteral("magyar1"));
-  ui_.magyar1->setCheckable(true);
-  ui_.magyar1->setChecked(true);
-  // The only language: an exclusive group keeps it checked when it is clicked.
-  (new QActionGroup(language))->addAction(ui_.magyar1);
-  ui_.english1 = language->addAction(QStringLiteral("english"));
-  ui_.english1->setObjectName(QStringLiteral("english1"));
-  ui_.english1->setEnabled(false);
-  ui_.Valami1 = bar->addAction(QStringLiteral("Info"));
-  ui_.Valami1->setObjectName(QStringLiteral("Valami1"));
 }
 
 }  // namespace kvadrix::app

@@ -24,7 +24,6 @@ class TFInfo;
 }  // namespace kvadrix::info
 namespace kvadrix::app {
 
-class Keys;
 class NamesPage;
 class PlayPage;
 class SummaryPage;
@@ -70,16 +69,12 @@ class TTabla : public QMainWindow {
 
  private:
   void BuildWindow();
-  void BuildMenu();
   void FormCreate();
   bool FormClose();  // false: the window stays open and the game goes on
   void FormKeyPress(QChar key);
   void Button1Click();
   void Valami1Click();
   void TBClick(int page);
-  // Playing starts on the play page with digit 1 chosen and the grid shown, from "Tovább" and
-  // from the tab strip alike.
-  void EnterPlayPage();
   void EnterPlay(const QString& chosen, const players::PlayerToEnter& player);  // from "Tovább"
   void ShowPlayerInStatusBar();
 
@@ -91,7 +86,6 @@ class TTabla : public QMainWindow {
   std::unique_ptr<NamesPage> names_page_;
   std::unique_ptr<PlayPage> play_page_;
   std::unique_ptr<SummaryPage> summary_page_;
-  Keys* keys_ = nullptr;
   info::TFInfo* info_ = nullptr;
   bool startup_failed_ = false;
 };

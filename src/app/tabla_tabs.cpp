@@ -35,7 +35,7 @@ void TTabla::TBClick(int page) {
       guard_.Inform(kNoPlayerYet);
       return;
     }
-    EnterPlayPage();
+    play_page_->EnterPlayPage();
   } else if (page == kSummaryPage) {
     play_page_->grid().HideBoard();
     summary_page_->ShowSummary();
@@ -47,13 +47,9 @@ void TTabla::EnterPlay(const QString& chosen, const players::PlayerToEnter& play
     const QSignalBlocker program_change(ui_.TB);  // the tab click handler is the user's
     ui_.TB->setCurrentIndex(kPlayPage);
   }
-  EnterPlayPage();
-  play_page_->TakePlayer(chosen, player);
-}
-
-void TTabla::EnterPlayPage() {
   ShowPlayerInStatusBar();
   play_page_->EnterPlayPage();
+  play_page_->TakePlayer(chosen, player);
 }
 
 void TTabla::ShowPlayerInStatusBar() {
