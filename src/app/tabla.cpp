@@ -85,6 +85,8 @@ TTabla::TTabla(Dialogs& dialogs, const Clock& clock, RandomSource& random,
 
 TTabla::~TTabla() = default;
 
+void TTabla::Valami1Click() { info_->exec(); }
+
 void TTabla::BuildWindow() {
   setObjectName(QStringLiteral("Tabla"));
   setWindowTitle(QStringLiteral("Kvadrix v1.15 Free"));

@@ -6,14 +6,11 @@
 #include "app/play_page.h"
 #include "app/tabla.h"
 #include "common/error.h"
-#include "info/finfo.h"
 #include "players/player_list.h"
 
 namespace kvadrix::app {
 
 void TTabla::Button1Click() { close(); }
-
-void TTabla::Valami1Click() { info_->exec(); }
 
 void TTabla::closeEvent(QCloseEvent* event) {
   if (!FormClose()) {

@@ -1,12 +1,8 @@
-// The tab control and the keyboard: the grid shows only on the play page, the play page waits
-// for a player, and the summary page is rebuilt every time it is opened; Esc closes the window
-// and digit keys choose the digit on the play page.
-#include <QApplication>
-#include <QKeyEvent>
+// The tab control: the grid shows only on the play page, the play page waits for a player, and
+// the summary page is rebuilt every time it is opened.
 #include <QSignalBlocker>
 
 #include "app/grid.h"
-#include "app/moves.h"
 #include "app/names_page.h"
 #include "app/play_page.h"
 #include "app/summary_page.h"
@@ -16,7 +12,6 @@
 namespace kvadrix::app {
 namespace {
 
-constexpr QChar kEsc(27);
 constexpr char kNoPlayerYet[] = "Nincs még kiválasztva egyetlen név se, így nem léphetsz tovább!";
 
 }  // namespace
@@ -55,29 +50,6 @@ void TTabla::EnterPlay(const QString& chosen, const players::PlayerToEnter& play
 void TTabla::ShowPlayerInStatusBar() {
   widgets::SetPlainText(ui_.sb_text,
                         QStringLiteral("Játékos neve: ") + names_page_->controls().Ekiv->text());
-}
-
-void TTabla::keyPressEvent(QKeyEvent* event) {
-  // Only when the window itself has the focus; other controls' keys stay theirs.
-  QWidget* focus = QApplication::focusWidget();
-  if ((focus == nullptr || focus == this) && event->text().size() == 1) {
-    const QChar key = event->text().front();
-    guard_.Run([this, key] { FormKeyPress(key); });
-    return;
-  }
-  QMainWindow::keyPressEvent(event);
-}
-
-void TTabla::FormKeyPress(QChar key) {
-  if (key == kEsc) {
-    close();
-    return;
-  }
-  if (key >= QLatin1Char('0') && key <= QLatin1Char('9')) {
-    const int digit = key.digitValue();
-    play_page_->moves().FocusDigitButton(digit);
-    play_page_->moves().DigitButtonClick(digit);
-  }
 }
 
 }  // namespace kvadrix::app

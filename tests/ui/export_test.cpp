@@ -70,6 +70,21 @@ class ExportTest : public QObject {
     QVERIFY(QApplication::overrideCursor() == nullptr);
   }
 
+  // The desktop may answer after the window is closed and gone: the answer finds no window and
+  // shows nothing.
+  void AnAnswerAfterTheWindowIsGoneIsDropped() {
+    std::function<void(bool)> answer;
+    w_->window->play_page().SetExportTarget(
+        {Dir(),
+         [&answer](const Path&, std::function<void(bool)> done) { answer = std::move(done); }});
+    QTest::mouseClick(w_->Find<QPushButton>("Bexcel"), Qt::LeftButton);
+    QVERIFY(answer != nullptr);
+    w_->window->close();
+    w_->window.reset();
+    answer(false);
+    QCOMPARE(w_->dialogs.texts, std::vector<std::string>{});
+  }
+
   // The desktop's own programs, played by scripts on PATH: no program for .xlsx files, one
   // whose opener fails a moment after it started, and one that opens the workbook.
   void TheDesktopIsAskedAndItsAnswerWaitedFor() {
