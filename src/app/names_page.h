@@ -40,7 +40,6 @@ class NamesPage : public QObject {
             RandomSource& random, EnterPlay enter_play);
   ~NamesPage() override;
   const Controls& controls() const { return ui_; }
-  PlayerForm& form() { return *form_; }
   int PlayerCount() const { return player_count_; }
   // The buttons whose Esc key closes the window.
   std::vector<QWidget*> KeyedControls() const;
