@@ -3,13 +3,16 @@
 // say what each one is for. An edit, a combo box or the spin box is named after the label in
 // front of it, without the closing colon ("Kiválasztott játékos"), and that label is its buddy;
 // the few without a label get a name of their own. Every other control keeps its caption as its
-// name.
-#include "app/tabla_controls.h"
+// name. Each part names its controls once they are built, and again whenever the labels in
+// front of them change (the player form's modes retitle three of them).
+#include <QLabel>
+#include <QString>
+#include <QWidget>
 
 namespace kvadrix::app {
 
-// Run once the controls are built, and again whenever the labels in front of them change (the
-// player form's modes retitle three of them).
-void NameUncaptionedControls(const TablaControls& ui);
+// The control and the edit inside it (an editable combo box's, the spin box's) alike.
+void NameControl(QWidget* control, const QString& name);
+void NameAfterCaption(QWidget* control, QLabel* caption);
 
 }  // namespace kvadrix::app

@@ -4,13 +4,13 @@
 #include "app/exit_signals.h"
 #include "app/qt_dialogs.h"
 #include "app/tabla.h"
-#include "app/ui_look.h"
 #include "common/system_seams.h"
+#include "widgets/ui_look.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Sud"));
-  kvadrix::app::InstallFontSubstitution();
+  kvadrix::widgets::InstallFontSubstitution();
 
   kvadrix::app::QtDialogs dialogs;
   kvadrix::SystemClock clock;

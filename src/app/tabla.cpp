@@ -1,4 +1,5 @@
-// The main window's construction: the window itself, its menu, status bar, tab control and grid.
+// The main window's construction: the window itself, its menu, status bar and tab control, and
+// the parts that build and run its pages.
 #include "app/tabla.h"
 
 #include <QActionGroup>
@@ -6,13 +7,14 @@
 #include <QMenuBar>
 #include <QScreen>
 
-#include "app/control_names.h"
-#include "app/summary_model.h"
-#include "app/ui_look.h"
+#include "app/keys.h"
+#include "app/names_page.h"
+#include "app/play_page.h"
+#include "app/selection.h"
+#include "app/summary_page.h"
 #include "app/widget_factory.h"
-#include "common/error.h"
 #include "info/finfo.h"
-#include "players/player_tables.h"
+#include "widgets/ui_look.h"
 
 namespace kvadrix::app {
 namespace {
@@ -22,34 +24,69 @@ QSize PrimaryScreenSize() {
   return screen ? screen->size() : QSize(1280, 1024);
 }
 
+// The menu bar; its actions go into `ui`.
+void BuildMenu(QMenuBar* bar, TTabla::Controls& ui) {
+  bar->setObjectName(QStringLiteral("MainMenu1"));
+  QMenu* language = bar->addMenu(QStringLiteral("Nyelv"));
+  language->setObjectName(QStringLiteral("Nyelv1"));
+  ui.Nyelv1 = language->menuAction();
+  ui.magyar1 = language->addAction(QStringLiteral("magyar"));
+  ui.magyar1->setObjectName(QStringLiteral("magyar1"));
+  ui.magyar1->setCheckable(true);
+  ui.magyar1->setChecked(true);
+  // The only language: an exclusive group keeps it checked when it is clicked.
+  (new QActionGroup(language))->addAction(ui.magyar1);
+  ui.english1 = language->addAction(QStringLiteral("english"));
+  ui.english1->setObjectName(QStringLiteral("english1"));
+  ui.english1->setEnabled(false);
+  ui.Valami1 = bar->addAction(QStringLiteral("Info"));
+  ui.Valami1->setObjectName(QStringLiteral("Valami1"));
+}
+
 }  // namespace
 
 TTabla::TTabla(Dialogs& dialogs, const Clock& clock, RandomSource& random,
                std::filesystem::path work_dir, ScreenSize screen_size, QWidget* parent)
     : QMainWindow(parent),
-      dialogs_(dialogs),
-      clock_(clock),
-      random_(random),
-      work_dir_(std::move(work_dir)),
+      guard_(dialogs),
       screen_size_(screen_size ? std::move(screen_size) : ScreenSize(PrimaryScreenSize)),
-      session_(clock),
-      cds_(),
-      cdsjatekosok_(players::MakePlayerTable()),
-      cdsEredmenyek_(players::MakeResultTable()),
-      cdsUtolso_(players::MakeLastGameTable()),
-      cdsOsszes_(players::MakeSummaryTable()) {
-  cds_.SetIndexFieldNames("ID");
+      tables_(std::move(work_dir)),
+      session_(clock) {
   BuildWindow();
-  ConnectHandlers();
-  ConnectAidHandlers();
-  ConnectGameHandlers();
-  ConnectPlayerHandlers();
-  ConnectMoveHandlers();
-  Guarded([this] { FormCreate(); });
+  auto* central = centralWidget();
+  QWidget* pages[] = {ui_.TB->widget(kNamesPage), ui_.TB->widget(kPlayPage),
+                      ui_.TB->widget(kSummaryPage)};
+  names_page_ = std::make_unique<NamesPage>(
+      pages[kNamesPage], tables_, guard_, clock, random,
+      [this](const QString& chosen, const players::PlayerToEnter& player) {
+        EnterPlay(chosen, player);
+      });
+  play_page_ =
+      std::make_unique<PlayPage>(this, pages[kPlayPage], central, session_, tables_, guard_, clock);
+  summary_page_ = std::make_unique<SummaryPage>(pages[kSummaryPage], tables_, guard_);
+
+  connect(play_page_->controls().Button1, &QPushButton::clicked, this,
+          guard_.Wrap([this] { Button1Click(); }));
+  connect(ui_.Valami1, &QAction::triggered, this, guard_.Wrap([this] { Valami1Click(); }));
+  connect(ui_.TB, &QTabWidget::currentChanged, this,
+          [this](int page) { guard_.Run([this, page] { TBClick(page); }); });
+  // The window's keys; the filter lives as long as the window.
+  auto* keys = new Keys(
+      guard_, [this](QChar key) { FormKeyPress(key); }, this);
+  keys->PassGameKeys(play_page_->KeyedControls());
+  keys->PassEsc(names_page_->KeyedControls());
+  Selection& selection = play_page_->selection();
+  // The box holds the focus for its edit and hands keys to it directly, past the edit's filters.
+  keys->PassEnter(selection.controls().CBjatek,
+                  [&selection](QChar key) { selection.CBjatekKeyPress(key); });
+
+  guard_.Run([this] { FormCreate(); });
   info_ = new info::TFInfo(this);  // hidden until "Info" shows it, then reused
 }
 
-TTabla::~TTabla() { cdsOsszes_.SetChangeListener({}); }
+TTabla::~TTabla() = default;
+
+void TTabla::Valami1Click() { info_->exec(); }
 
 void TTabla::BuildWindow() {
   setObjectName(QStringLiteral("Tabla"));
@@ -58,37 +95,32 @@ void TTabla::BuildWindow() {
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
   // Controls under a style sheet take the application's font rather than their parent's.
-  QApplication::setFont(UiFont(11));
-  setFont(UiFont(11));
+  QApplication::setFont(widgets::UiFont(11));
+  setFont(widgets::UiFont(11));
   QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, kWindowColour);
+  palette.setColor(QPalette::Window, widgets::kWindowColour);
   setPalette(palette);
   setAutoFillBackground(true);
 
-  BuildMenu();
+  BuildMenu(menuBar(), ui_);
 
   auto* central = new QWidget(this);
   central->setObjectName(QStringLiteral("TablaClient"));
   setCentralWidget(central);
 
   ui_.TB = Named(new QTabWidget(central), "TB", QRect(16, 2, 761, 655));
-  ui_.TB->setStyleSheet(PagesStyleSheet());  // before the pages, so it holds as they are built
+  // Before the pages, so it holds as they are built.
+  ui_.TB->setStyleSheet(widgets::PagesStyleSheet());
   const char* page_names[] = {"TabNev", "TabJatek", "TabOsszesites"};
   const QString captions[] = {QStringLiteral("Név"), QStringLiteral("Játék"),
                               QStringLiteral("Összesítés")};
-  QWidget* pages[3];
   for (int i = 0; i < 3; ++i) {
-    pages[i] = new QWidget;
-    pages[i]->setObjectName(QString::fromLatin1(page_names[i]));
-    pages[i]->setAutoFillBackground(true);
-    pages[i]->setPalette(palette);
-    ui_.TB->addTab(pages[i], captions[i]);
+    auto* page = new QWidget;
+    page->setObjectName(QString::fromLatin1(page_names[i]));
+    page->setAutoFillBackground(true);
+    page->setPalette(palette);
+    ui_.TB->addTab(page, captions[i]);
   }
-  BuildNamesPage(pages[0]);
-  BuildPlayPage(pages[1]);
-  BuildSummaryPage(pages[2]);
-  BuildGrid(central);  // after the tab control, so the grid lies over it
-  NameUncaptionedControls(ui_);
 
   ui_.SB = new QStatusBar(this);
   ui_.SB->setObjectName(QStringLiteral("SB"));
@@ -98,39 +130,6 @@ void TTabla::BuildWindow() {
   ui_.sb_text->setObjectName(QStringLiteral("SBText"));
   ui_.SB->addWidget(ui_.sb_text, 1);
   setStatusBar(ui_.SB);
-
-  ui_.T1 = new QTimer(this);
-  ui_.T1->setObjectName(QStringLiteral("T1"));
-  ui_.T1->setInterval(100);
 }
-
-void TTabla::BuildMenu() {
-  QMenuBar* bar = menuBar();
-  bar->setObjectName(QStringLiteral("MainMenu1"));
-  QMenu* language = bar->addMenu(QStringLiteral("Nyelv"));
-  language->setObjectName(QStringLiteral("Nyelv1"));
-  ui_.Nyelv1 = language->menuAction();
-  ui_.magyar1 = language->addAction(QStringLiteral("magyar"));
-  ui_.magyar1->setObjectName(QStringLiteral("magyar1"));
-  ui_.magyar1->setCheckable(true);
-  ui_.magyar1->setChecked(true);
-  // The only language: an exclusive group keeps it checked when it is clicked.
-  (new QActionGroup(language))->addAction(ui_.magyar1);
-  ui_.english1 = language->addAction(QStringLiteral("english"));
-  ui_.english1->setObjectName(QStringLiteral("english1"));
-  ui_.english1->setEnabled(false);
-  ui_.Valami1 = bar->addAction(QStringLiteral("Info"));
-  ui_.Valami1->setObjectName(QStringLiteral("Valami1"));
-}
-
-void TTabla::Guarded(const std::function<void()>& body) {
-  try {
-    body();
-  } catch (const Error& error) {
-    dialogs_.Inform(error.what());
-  }
-}
-
-void TTabla::Inform(std::string_view text) { dialogs_.Inform(std::string(text)); }
 
 }  // namespace kvadrix::app

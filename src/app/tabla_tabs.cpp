@@ -1,16 +1,17 @@
-// The tab control's handler: the grid shows only on the play page, the play page waits for a
-// player, and the summary page is rebuilt every time it is opened.
+// The tab control: the grid shows only on the play page, the play page waits for a player, and
+// the summary page is rebuilt every time it is opened.
 #include <QSignalBlocker>
 
-#include "app/summary_model.h"
+#include "app/grid.h"
+#include "app/names_page.h"
+#include "app/play_page.h"
+#include "app/summary_page.h"
 #include "app/tabla.h"
-#include "players/player_tables.h"
-#include "players/summary.h"
+#include "widgets/plain_label.h"
 
 namespace kvadrix::app {
 namespace {
 
-constexpr int kFirstPlayerColumn = 2;
 constexpr char kNoPlayerYet[] = "Nincs még kiválasztva egyetlen név se, így nem léphetsz tovább!";
 
 }  // namespace
@@ -19,39 +20,36 @@ constexpr char kNoPlayerYet[] = "Nincs még kiválasztva egyetlen név se, így 
 void TTabla::TBClick(int page) {
   ShowPlayerInStatusBar();
   if (page == kNamesPage) {
-    HideBoard();
+    play_page_->grid().HideBoard();
   } else if (page == kPlayPage) {
     if (session_.player().name.empty()) {
       {
         const QSignalBlocker program_change(ui_.TB);
         ui_.TB->setCurrentIndex(kNamesPage);
       }
-      Inform(kNoPlayerYet);
+      guard_.Inform(kNoPlayerYet);
       return;
     }
-    EnterPlayPage();
+    play_page_->EnterPlayPage();
   } else if (page == kSummaryPage) {
-    HideBoard();
-    FollowFile(cdsjatekosok_, players::kPlayerFile);
-    FollowFile(cdsEredmenyek_, players::kResultFile);
-    const players::SummaryBuild built =
-        players::BuildSummary(cdsOsszes_, cdsjatekosok_, cds_, cdsEredmenyek_);
-    if (!built.message.empty()) {
-      Inform(built.message);
-      return;
-    }
-    const int player_count = int(built.player_names.size());
-    for (int k = 0; k < players::kSummaryPlayerColumns; ++k) {
-      const int column = kFirstPlayerColumn + k;
-      // A column of a deleted player goes away rather than keep a stale title.
-      ui_.Racs->setColumnHidden(column, k >= player_count);
-      if (k < player_count) {
-        summary_model_->SetTitle(column, QString::fromStdString(built.player_names[k]) +
-                                             QString::fromUtf8(players::kBestSuffix));
-      }
-    }
-    summary_model_->Refresh();
+    play_page_->grid().HideBoard();
+    summary_page_->ShowSummary();
   }
+}
+
+void TTabla::EnterPlay(const QString& chosen, const players::PlayerToEnter& player) {
+  {
+    const QSignalBlocker program_change(ui_.TB);  // the tab click handler is the user's
+    ui_.TB->setCurrentIndex(kPlayPage);
+  }
+  ShowPlayerInStatusBar();
+  play_page_->EnterPlayPage();
+  play_page_->TakePlayer(chosen, player);
+}
+
+void TTabla::ShowPlayerInStatusBar() {
+  widgets::SetPlainText(ui_.sb_text,
+                        QStringLiteral("Játékos neve: ") + names_page_->controls().Ekiv->text());
 }
 
 }  // namespace kvadrix::app

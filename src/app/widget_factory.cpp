@@ -1,21 +1,21 @@
 #include "app/widget_factory.h"
 
-#include "app/ui_look.h"
+#include "widgets/ui_look.h"
 
 namespace kvadrix::app {
 
 QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& caption,
                      const QRect& geometry) {
   auto* group = Named(new QGroupBox(caption, parent), name, geometry);
-  group->setFont(UiFont(11));
+  group->setFont(widgets::UiFont(11));
   return group;
 }
 
 QLabel* MakeYellowLabel(QWidget* parent, const char* name, const QString& caption,
                         const QRect& geometry, int pixel_size, bool bold) {
   QLabel* label = MakeLabel(parent, name, caption, geometry);
-  label->setFont(UiFont(pixel_size, bold));
-  SetTextColour(label, kLightYellow);
+  label->setFont(widgets::UiFont(pixel_size, bold));
+  widgets::SetTextColour(label, widgets::kLightYellow);
   return label;
 }
 

@@ -3,21 +3,21 @@
 #include <QDesktopServices>
 #include <QShowEvent>
 
-#include "app/cell_label.h"
-#include "app/ui_look.h"
+#include "widgets/cell_label.h"
+#include "widgets/ui_look.h"
 
 namespace kvadrix::info {
 namespace {
 
-using app::ClickableLabel;
+using widgets::ClickableLabel;
 
 // Sized to its text when the window is shown (see showEvent()).
 ClickableLabel* InfoLabel(QWidget* parent, const char* name, const QString& caption, int left,
                           int top, int pixel_size = 16, bool bold = false) {
   auto* label = new ClickableLabel(caption, parent);
   label->setObjectName(QString::fromLatin1(name));
-  label->setFont(app::UiFont(pixel_size, bold));
-  app::SetTextColour(label, app::kLightYellow);
+  label->setFont(widgets::UiFont(pixel_size, bold));
+  widgets::SetTextColour(label, widgets::kLightYellow);
   label->move(left, top);
   return label;
 }
@@ -37,7 +37,7 @@ TFInfo::TFInfo(QWidget* parent, UrlOpener opener, TechniqueSite site)
   setFixedSize(766, 623);
   setModal(true);
   QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, app::kWindowColour);
+  palette.setColor(QPalette::Window, widgets::kWindowColour);
   setPalette(palette);
   setAutoFillBackground(true);
 

@@ -1,12 +1,13 @@
 // What a screen reader hears: the cells' names follow the game and what the grid shows, the
 // edits and boxes are named after their captions, and every other control by its caption.
 #include <QAccessible>
+#include <QTableView>
 #include <QtTest>
 
 #include "app/cell_accessibility.h"
-#include "app/ui_look.h"
 #include "support/ui/names_page.h"
 #include "support/ui/ui_fixtures.h"
+#include "widgets/ui_look.h"
 
 using namespace kvadrix::test;
 
@@ -36,7 +37,8 @@ QStringList ExpectedFromScreen(const QLabel* digit, const QLabel* candidates, in
   for (QChar c : candidates->text()) spaced << QString(c);
   const QString listed = spaced.isEmpty() ? QStringLiteral("nincs") : spaced.join(' ');
   const bool shown = candidates->isVisibleTo(candidates->parentWidget());
-  const bool given = digit->palette().color(QPalette::WindowText) == kvadrix::app::kGivenCellColour;
+  const bool given =
+      digit->palette().color(QPalette::WindowText) == kvadrix::widgets::kGivenCellColour;
   QString digit_name = place + ": " + digit->text() + (given ? ", alap" : ", beírt");
   if (digit->text() == "_") digit_name = place + ": üres" + (shown ? ", jelöltek: " + listed : "");
   return {digit_name, place + " jelöltjei: " + (shown ? listed : QStringLiteral("rejtve"))};
@@ -71,7 +73,7 @@ class AccessibilityTest : public QObject {
     w_->Find<QComboBox>("CBBe")->setCurrentText(QStringLiteral("Könnyű"));
     w_->Find<QComboBox>("CBjatek")->setCurrentText(QStringLiteral("1"));
     Click(w_->Find<QPushButton>("Bbetoltes"));
-    QVERIFY(w_->window->ClockRuns());
+    QVERIFY(w_->window->session().ClockRuns());
     CheckEveryCell();
 
     // The first given and the first empty cell, in words.

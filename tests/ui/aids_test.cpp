@@ -1,11 +1,13 @@
 // The aid check boxes, the show/hide buttons and the level presets, with the chains that run
 // whenever a box really changes.
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QtTest>
 
-#include "app/ui_look.h"
 #include "board/game_state.h"
 #include "solver/candidates.h"
 #include "support/ui/ui_fixtures.h"
+#include "widgets/ui_look.h"
 
 using kvadrix::board::GameState;
 using kvadrix::solver::AidSwitches;
@@ -53,7 +55,7 @@ class AidsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { kvadrix::app::InstallFontSubstitution(); }  // as the game starts
+  void initTestCase() { kvadrix::widgets::InstallFontSubstitution(); }  // as the game starts
 
   void init() {
     folder_ = std::make_unique<PlayFolder>();
@@ -172,8 +174,8 @@ class AidsTest : public QObject {
 
   void OnlyRealChangesRunHandlers() {
     auto& tabla = *w_->window;
-    auto* s12 = tabla.LocateCellLabels(1, 2)->candidates;
-    tabla.SetGivenCell(1, 1, 5);  // not recomputed yet: S12 still offers 5
+    auto* s12 = tabla.play_page().grid().LocateCellLabels(1, 2)->candidates;
+    tabla.play_page().grid().SetGivenCell(1, 1, 5);  // not recomputed yet: S12 still offers 5
     QCOMPARE(s12->text(), QStringLiteral("123456789"));
 
     // Setting boxes to the state they have runs nothing.
@@ -194,7 +196,7 @@ class AidsTest : public QObject {
     w_->Find<QCheckBox>("CBE")->setChecked(false);
     QCOMPARE(States(),
              QStringLiteral("CBE- CBE2-# CBE3+ CBO+ cbsz- Bfel=hidden Bel=shown S=shown"));
-    tabla.SetGivenCell(9, 9, 9);
+    tabla.play_page().grid().SetGivenCell(9, 9, 9);
     w_->Find<QCheckBox>("CBX")->setChecked(true);
     QCOMPARE(LabelTexts(), CoreTexts("115999", kLinesOnly));
   }
@@ -217,7 +219,7 @@ class AidsTest : public QObject {
   void PutGivens() {
     const std::string& g = givens_;
     for (size_t i = 0; i + 2 < g.size(); i += 3) {
-      w_->window->SetGivenCell(g[i] - '0', g[i + 1] - '0', g[i + 2] - '0');
+      w_->window->play_page().grid().SetGivenCell(g[i] - '0', g[i + 1] - '0', g[i + 2] - '0');
     }
   }
 
@@ -245,7 +247,7 @@ class AidsTest : public QObject {
     int hidden = 0;
     for (int row = 1; row <= 9; ++row) {
       for (int col = 1; col <= 9; ++col) {
-        hidden += w_->window->LocateCellLabels(row, col)->candidates->isHidden();
+        hidden += w_->window->play_page().grid().LocateCellLabels(row, col)->candidates->isHidden();
       }
     }
     parts << (hidden == 0 ? "S=shown" : hidden == 81 ? "S=hidden" : "S=mixed");
@@ -256,7 +258,7 @@ class AidsTest : public QObject {
     QStringList texts;
     for (int row = 1; row <= 9; ++row) {
       for (int col = 1; col <= 9; ++col) {
-        texts << w_->window->LocateCellLabels(row, col)->candidates->text();
+        texts << w_->window->play_page().grid().LocateCellLabels(row, col)->candidates->text();
       }
     }
     return texts;

@@ -1,4 +1,6 @@
 // Every control of the window is there under its name, with its caption, hint and first state.
+#include <QSpinBox>
+#include <QTableView>
 #include <QtTest>
 
 #include "info/finfo.h"

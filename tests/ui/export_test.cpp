@@ -39,7 +39,7 @@ class ExportTest : public QObject {
     // A digit the player clicked in, then a second export: a second file, the first left as it
     // was; erased again, a third export leaves the cell empty.
     int empty = 0;
-    while (w_->window->game().board.AtIndex(empty) != 0) ++empty;
+    while (w_->window->session().state().board.AtIndex(empty) != 0) ++empty;
     const int row = empty / 9 + 1, col = empty % 9 + 1;
     ClickCell(row, col, kvadrix::test::SolvedGridDigit(row, col));
     Export(Dir(), true);
@@ -50,7 +50,7 @@ class ExportTest : public QObject {
     Export(Dir(), true);
     QCOMPARE(Values(opened_.at(2).first), 31);
     QVERIFY(QApplication::overrideCursor() == nullptr);
-    QVERIFY(w_->window->ClockRuns());  // the game goes on
+    QVERIFY(w_->window->session().ClockRuns());  // the game goes on
   }
 
   void FailuresShowTheMessageWithTheDefaultCursor() {
@@ -68,6 +68,21 @@ class ExportTest : public QObject {
     QCOMPARE(w_->dialogs.texts, message);
     QCOMPARE(opened_.size(), size_t(1));  // nothing more reached the desktop
     QVERIFY(QApplication::overrideCursor() == nullptr);
+  }
+
+  // The desktop may answer after the window is closed and gone: the answer finds no window and
+  // shows nothing.
+  void AnAnswerAfterTheWindowIsGoneIsDropped() {
+    std::function<void(bool)> answer;
+    w_->window->play_page().SetExportTarget(
+        {Dir(),
+         [&answer](const Path&, std::function<void(bool)> done) { answer = std::move(done); }});
+    QTest::mouseClick(w_->Find<QPushButton>("Bexcel"), Qt::LeftButton);
+    QVERIFY(answer != nullptr);
+    w_->window->close();
+    w_->window.reset();
+    answer(false);
+    QCOMPARE(w_->dialogs.texts, std::vector<std::string>{});
   }
 
   // The desktop's own programs, played by scripts on PATH: no program for .xlsx files, one
@@ -92,7 +107,7 @@ class ExportTest : public QObject {
       script("xdg-open", "echo \"$1\" >> " + (bin / "opened").string() + "; exit " +
                              std::to_string(opener_status));
       w_->dialogs.texts.clear();
-      w_->window->SetExportTarget({Dir(), {}});
+      w_->window->play_page().SetExportTarget({Dir(), {}});
       QTest::mouseClick(w_->Find<QPushButton>("Bexcel"), Qt::LeftButton);
       if (expected.empty()) {
         QTRY_COMPARE(folder_->ReadText("bin/opened"),
@@ -127,7 +142,7 @@ class ExportTest : public QObject {
   }
 
   void Export(const Path& folder, bool opens) {
-    w_->window->SetExportTarget(
+    w_->window->play_page().SetExportTarget(
         {folder, [this, opens](const Path& file, std::function<void(bool)> done) {
            const QCursor* cursor = QApplication::overrideCursor();
            opened_.emplace_back(file, cursor ? cursor->shape() : Qt::ArrowCursor);
@@ -141,7 +156,8 @@ class ExportTest : public QObject {
     const auto values = kvadrix::testing::ReadXlsx(file).values;
     for (const auto& [cell, digit] : values) {
       const int row = std::stoi(cell.substr(1)) - 1, col = cell[0] - 'A';
-      if (!kvadrix::board::IsOnBoard(row, col) || w_->window->game().board.At(row, col) != digit) {
+      if (!kvadrix::board::IsOnBoard(row, col) ||
+          w_->window->session().state().board.At(row, col) != digit) {
         return -1;
       }
     }

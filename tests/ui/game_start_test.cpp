@@ -1,10 +1,10 @@
 // Loading a puzzle: the grid, the clock, the best times, and the selection's messages and views.
 #include <QtTest>
 
-#include "app/ui_look.h"
 #include "players/player_tables.h"
 #include "support/ui/names_page.h"
 #include "support/ui/ui_fixtures.h"
+#include "widgets/ui_look.h"
 
 using kvadrix::test::GivensOfSolvedGrid;
 using kvadrix::test::PlayFolder;
@@ -62,18 +62,19 @@ class GameStartTest : public QObject {
     Open();
     Choose("Könnyű", "1");
     auto& tabla = *w_->window;
-    QCOMPARE(tabla.CurrentPuzzleId(), 10001);
+    QCOMPARE(tabla.session().PuzzleId(), 10001);
     int givens = 0, player_cells = 0;
     for (int row = 1; row <= 9; ++row) {
       for (int col = 1; col <= 9; ++col) {
-        const auto cell = *tabla.LocateCellLabels(row, col);
+        const auto cell = *tabla.play_page().grid().LocateCellLabels(row, col);
         if (cell.digit->text() == QStringLiteral("_")) {
           ++player_cells;
-          QCOMPARE(TextColour(cell.digit), kvadrix::app::kPlayerCellColour);
-          QCOMPARE(cell.candidates->text().toStdString(), tabla.game().candidates.Text(row, col));
+          QCOMPARE(TextColour(cell.digit), kvadrix::widgets::kPlayerCellColour);
+          QCOMPARE(cell.candidates->text().toStdString(),
+                   tabla.session().state().candidates.Text(row, col));
         } else {
           ++givens;
-          QCOMPARE(TextColour(cell.digit), kvadrix::app::kGivenCellColour);
+          QCOMPARE(TextColour(cell.digit), kvadrix::widgets::kGivenCellColour);
           QVERIFY(cell.candidates->text().isEmpty());
         }
       }
@@ -83,7 +84,7 @@ class GameStartTest : public QObject {
     QCOMPARE(Text("Lmaradt"), QStringLiteral("51"));
     QVERIFY(!w_->Find<QPushButton>("Bundo")->isEnabled());
     QVERIFY(w_->Find<QPushButton>("Bexcel")->isEnabled());
-    QVERIFY(tabla.ClockRuns());
+    QVERIFY(tabla.session().ClockRuns());
     QCOMPARE(Text("Lido"), QStringLiteral("00:00"));
     w_->clock.AdvanceTicks(60);
     QTRY_COMPARE(Text("Lido"), QStringLiteral("01:00"));
@@ -100,23 +101,23 @@ class GameStartTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(w_->window.get()));
     QTest::mouseClick(w_->Find<QPushButton>("B0"), Qt::LeftButton);  // the eraser was chosen
     Choose("Könnyű", "1");
-    QCOMPARE(w_->window->game().selected_digit, 1);
+    QCOMPARE(w_->window->session().state().selected_digit, 1);
     QCOMPARE(QApplication::focusWidget(), w_->Find<QPushButton>("B1"));
     // A cell filled since the start, and time gone by.
     int empty = 0;
-    while (w_->window->game().board.AtIndex(empty) != 0) ++empty;
+    while (w_->window->session().state().board.AtIndex(empty) != 0) ++empty;
     const int row = empty / 9 + 1, col = empty % 9 + 1;
-    const auto cell = *w_->window->LocateCellLabels(row, col);
-    w_->window->SetGivenCell(row, col, 9);
+    const auto cell = *w_->window->play_page().grid().LocateCellLabels(row, col);
+    w_->window->play_page().grid().SetGivenCell(row, col, 9);
     w_->clock.AdvanceTicks(300);
     QTRY_COMPARE(Text("Lido"), QStringLiteral("05:00"));
     QTest::mouseClick(w_->Find<QPushButton>("B6"), Qt::LeftButton);
-    w_->window->ReloadCurrentPuzzle();
+    w_->window->play_page().selection().ReloadCurrentPuzzle();
     QCOMPARE(cell.digit->text(), QStringLiteral("_"));
-    QCOMPARE(TextColour(cell.digit), kvadrix::app::kPlayerCellColour);
+    QCOMPARE(TextColour(cell.digit), kvadrix::widgets::kPlayerCellColour);
     QCOMPARE(Text("Lmaradt"), QStringLiteral("51"));
     QCOMPARE(Text("Lido"), QStringLiteral("00:00"));
-    QVERIFY(w_->window->ClockRuns());
+    QVERIFY(w_->window->session().ClockRuns());
     QCOMPARE(QApplication::focusWidget(), w_->Find<QPushButton>("B6"));
   }
 
@@ -152,7 +153,7 @@ class GameStartTest : public QObject {
     QVERIFY(number->currentText().isEmpty());
 
     Choose("Könnyű", "2");
-    QVERIFY(w_->window->ClockRuns());
+    QVERIFY(w_->window->session().ClockRuns());
     Choose("", "1");
     ExpectMessage("Kérem válasszon ki egy szintet!");
     QVERIFY(!w_->Find<QPushButton>("Bexcel")->isEnabled());
@@ -187,7 +188,7 @@ class GameStartTest : public QObject {
     number->setCurrentText(QStringLiteral("2"));
     number->lineEdit()->setFocus();
     PressKey(number, Qt::Key_Return);
-    QCOMPARE(w_->window->CurrentPuzzleId(), 20002);
+    QCOMPARE(w_->window->session().PuzzleId(), 20002);
     QCOMPARE(QApplication::focusWidget(), w_->Find<QPushButton>("B1"));
     PressKey(number, Qt::Key_3);  // other keys are the box's own
     QCOMPARE(number->currentText(), QStringLiteral("23"));
@@ -207,17 +208,18 @@ class GameStartTest : public QObject {
   void NextPuzzleAcrossLevelsAndAtTheEnd() {
     Open();
     Choose("Könnyű", "2");
-    w_->window->LoadNextPuzzle();
-    QCOMPARE(w_->window->CurrentPuzzleId(), 20001);
+    w_->window->play_page().selection().LoadNextPuzzle();
+    QCOMPARE(w_->window->session().PuzzleId(), 20001);
     QCOMPARE(w_->Find<QComboBox>("CBBe")->currentText(), QStringLiteral("Közepes"));
     QCOMPARE(w_->Find<QComboBox>("CBjatek")->currentText(), QStringLiteral("1"));
     QCOMPARE(Text("Lmaradt"), QString::number(81 - 28));
     QCOMPARE(Text("Ldb"), QStringLiteral("(2)"));  // set by the user's last level, not here
-    w_->window->LoadNextPuzzle();
-    QCOMPARE(w_->window->CurrentPuzzleId(), 20002);
-    w_->window->LoadNextPuzzle();  // the next one, 60001, is beyond the numbered levels
+    w_->window->play_page().selection().LoadNextPuzzle();
+    QCOMPARE(w_->window->session().PuzzleId(), 20002);
+    // The next one, 60001, is beyond the numbered levels.
+    w_->window->play_page().selection().LoadNextPuzzle();
     ExpectMessage("Nincs több feladvány!");
-    QVERIFY(!w_->window->ClockRuns());
+    QVERIFY(!w_->window->session().ClockRuns());
     QCOMPARE(Text("Lmaradt"), QStringLiteral("81"));
   }
 
@@ -225,9 +227,9 @@ class GameStartTest : public QObject {
     Open();
     Choose("Könnyű", "1");
     w_->Find<QComboBox>("CBBe")->setCurrentText(QStringLiteral("Mester"));  // filters the table
-    w_->window->LoadNextPuzzle();
+    w_->window->play_page().selection().LoadNextPuzzle();
     QVERIFY(w_->dialogs.texts.empty());
-    QVERIFY(!w_->window->ClockRuns());
+    QVERIFY(!w_->window->session().ClockRuns());
     QCOMPARE(Text("Lmaradt"), QStringLiteral("81"));
     QCOMPARE(Text("Lido"), QStringLiteral("00:00"));
   }
@@ -242,7 +244,7 @@ class GameStartTest : public QObject {
     Choose("Könnyű", "2");
     QCOMPARE(w_->dialogs.texts.size(), size_t(1));
     QVERIFY(w_->dialogs.texts[0].rfind("Hibás feladvány", 0) == 0);
-    QVERIFY(!w_->window->ClockRuns());
+    QVERIFY(!w_->window->session().ClockRuns());
     QCOMPARE(Text("Lmaradt"), QStringLiteral("81"));
     QCOMPARE(Text("L11"), QStringLiteral("_"));
   }

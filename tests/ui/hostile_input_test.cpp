@@ -126,7 +126,7 @@ class HostileInputTest : public QObject {
     QCOMPARE(page.Ekiv->text(), stored_name);
     Click(page.Btovabb);
     QCOMPARE(TakeTexts(w), Texts{kLoadAGame});
-    QCOMPARE(w.window->CurrentPlayerKey(), kNewKey);
+    QCOMPARE(w.window->session().player().key, kNewKey);
     LoadPuzzle(w, QStringLiteral("Könnyű"), QStringLiteral("1"));
     for (const auto& [label, text] : {std::pair{"SBText", "Játékos neve: " + stored_name},
                                       std::pair{"Lnevaki", stored_name + " legjobbja:"},
@@ -138,7 +138,7 @@ class HostileInputTest : public QObject {
     Retype(page.Ekiv, stored_name);  // typed by hand, the same
     Click(page.Btovabb);
     TakeTexts(w);
-    QCOMPARE(w.window->CurrentPlayerKey(), kNewKey);
+    QCOMPARE(w.window->session().player().key, kNewKey);
 
     ClickTab(w, kvadrix::app::TTabla::kNamesPage);
     Click(page.Btorol);
@@ -191,12 +191,12 @@ class HostileInputTest : public QObject {
     PressKey(w.Find<QComboBox>("CBjatek"), Qt::Key_Return);
     QCOMPARE(Lines(TakeTexts(w)), message.isEmpty() ? QString() : message + QChar('\n'));
     QCOMPARE(ClockRuns(w), started != 0);
-    if (started != 0) QCOMPARE(w.window->CurrentPuzzleId(), 10000 + started);
+    if (started != 0) QCOMPARE(w.window->session().PuzzleId(), 10000 + started);
 
     Retype(number, QStringLiteral("1"));
     PressKey(w.Find<QComboBox>("CBjatek"), Qt::Key_Return);
     QVERIFY(TakeTexts(w).empty());
-    QCOMPARE(w.window->CurrentPuzzleId(), 10001);
+    QCOMPARE(w.window->session().PuzzleId(), 10001);
     QVERIFY(ClockRuns(w));
   }
 };

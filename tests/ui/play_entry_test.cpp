@@ -77,12 +77,12 @@ class PlayEntryTest : public QObject {
     QCOMPARE(TakeTexts(w), Texts{kLoadAGame});
     QCOMPARE(w.Find<QTabWidget>("TB")->currentIndex(), 1);
     QVERIFY(BoardShown(w));
-    QCOMPARE(w.window->game().selected_digit, 1);
+    QCOMPARE(w.window->session().state().selected_digit, 1);
     QCOMPARE(QApplication::focusWidget(), w.Find<QPushButton>("B1"));
     QCOMPARE(w.Find<QLabel>("SBText")->text(), QStringLiteral("Játékos neve: Anna"));
     QCOMPARE(Text(w, "Lnevaki"), QStringLiteral("Anna legjobbja:"));
-    QCOMPARE(w.window->CurrentPlayerName(), std::string("Anna"));
-    QCOMPARE(w.window->CurrentPlayerKey(), 101);
+    QCOMPARE(w.window->session().player().name, std::string("Anna"));
+    QCOMPARE(w.window->session().player().key, 101);
     QVERIFY(w.Find<QRadioButton>("rbh")->isChecked());
     QVERIFY(!ClockRuns(w));
     QCOMPARE(Text(w, "Lido"), QStringLiteral("00:00"));
@@ -95,8 +95,8 @@ class PlayEntryTest : public QObject {
     w.Find<QLineEdit>("Ekiv")->setText(QStringLiteral("Ismeretlen Úr"));
     Click(w.Find<QPushButton>("Btovabb"));
     QCOMPARE(TakeTexts(w), Texts{kLoadAGame});
-    QCOMPARE(w.window->CurrentPlayerKey(), 0);
-    QCOMPARE(w.window->CurrentPlayerName(), std::string("Ismeretlen"));
+    QCOMPARE(w.window->session().player().key, 0);
+    QCOMPARE(w.window->session().player().name, std::string("Ismeretlen"));
     QCOMPARE(w.Find<QLabel>("SBText")->text(), QStringLiteral("Játékos neve: Ismeretlen Úr"));
     QVERIFY(w.Find<QRadioButton>("rbm")->isChecked());
   }
@@ -180,7 +180,7 @@ class PlayEntryTest : public QObject {
     ClickTab(w, 1);
     QVERIFY(w.dialogs.texts.empty());
     QVERIFY(BoardShown(w));
-    QCOMPARE(w.window->game().selected_digit, 1);
+    QCOMPARE(w.window->session().state().selected_digit, 1);
     QCOMPARE(QApplication::focusWidget(), w.Find<QPushButton>("B1"));
 
     // A deleted player's column goes away.

@@ -1,5 +1,6 @@
 // Playing a puzzle through the window: clicks on digit buttons and cells, "Vissza", "Csak 1"
 // and "Teljes", the completion question, and the results on disk.
+#include <QCheckBox>
 #include <QtTest>
 
 #include "players/player_tables.h"
@@ -36,7 +37,7 @@ class PlayTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(w_->window.get()));
     Click(w_->Find<QPushButton>("Btovabb"));
     QCOMPARE(Take(), Texts{kLoadAGame});
-    QCOMPARE(w_->window->CurrentPlayerKey(), 101);
+    QCOMPARE(w_->window->session().player().key, 101);
   }
 
   // From "Tovább" to the result on disk, by clicks only.
@@ -62,7 +63,7 @@ class PlayTest : public QObject {
     // The question quotes the clock as last shown; the result reads the time again: 150 ticks.
     QCOMPARE(Take(), Texts{Question("02:27")});
     QCOMPARE(Text("Lido"), QStringLiteral("02:27"));
-    QVERIFY(!w_->window->ClockRuns());
+    QVERIFY(!w_->window->session().ClockRuns());
     const auto results =
         Rows(Reloaded(kvadrix::players::MakeResultTable, folder_->File("eredmenyek.xml")));
     QCOMPARE(results.size(), size_t(1));
@@ -136,8 +137,8 @@ class PlayTest : public QObject {
     QCOMPARE(shown_with_the_question,
              (QStringList{QStringLiteral("0"), QString::number(SolvedGridDigit(9, 9))}));
     w_->dialogs.on_show = {};
-    QCOMPARE(w_->window->CurrentPuzzleId(), 20001);
-    QVERIFY(w_->window->ClockRuns());
+    QCOMPARE(w_->window->session().PuzzleId(), 20001);
+    QVERIFY(w_->window->session().ClockRuns());
     QVERIFY(!w_->Find<QPushButton>("Bundo")->isEnabled());
     QCOMPARE(Text("Lmaradt"), QStringLiteral("31"));
     QCOMPARE(Rows(Reloaded(kvadrix::players::MakeResultTable, folder_->File("eredmenyek.xml"))),
@@ -149,7 +150,7 @@ class PlayTest : public QObject {
     w_->dialogs.answers = {true};
     Click(w_->Find<QPushButton>("Bteljes"));
     QCOMPARE(Take(), (Texts{Question("00:00"), "Nincs több feladvány!"}));
-    QVERIFY(!w_->window->ClockRuns());
+    QVERIFY(!w_->window->session().ClockRuns());
     QCOMPARE(Text("Lmaradt"), QStringLiteral("81"));
 
     // "Csak 1" on the empty grid finds nothing.
@@ -167,7 +168,7 @@ class PlayTest : public QObject {
     w_->Find<QComboBox>("CBBe")->setCurrentText(QString::fromUtf8(level));
     w_->Find<QComboBox>("CBjatek")->setCurrentText(QString::fromUtf8(number));
     Click(w_->Find<QPushButton>("Bbetoltes"));
-    QVERIFY(w_->window->ClockRuns());
+    QVERIFY(w_->window->session().ClockRuns());
     for (given_row_ = 1, given_col_ = 1; Cell(given_row_, given_col_)->text() == "_";) {
       given_col_ == 9 ? (++given_row_, given_col_ = 1) : ++given_col_;
     }

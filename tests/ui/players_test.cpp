@@ -149,7 +149,7 @@ class PlayersTest : public QObject {
     QVERIFY(!p.Bjelszo->isEnabled() && !p.Bjelszo2->isEnabled());
     QVERIFY(p.Bmod->isEnabled() && p.Btorol->isEnabled() && p.Btovabb->isEnabled());
     QCOMPARE(QApplication::focusWidget(), p.Btovabb);
-    QCOMPARE(w.window->PlayerCount(), 1);
+    QCOMPARE(w.window->names_page().PlayerCount(), 1);
 
     // Two empty passwords are equal; the level stays as the last add left it.
     for (const char* name : {"Béla", "Cili", "Dani"}) {
@@ -252,7 +252,7 @@ class PlayersTest : public QObject {
     QCOMPARE(TakeTexts(w), Texts{"A módosítás megtörtént!\r\nJelszómódosítás nem volt!"});
 
     Click(p.Btovabb);
-    QCOMPARE(w.window->CurrentPlayerKey(), 55);
+    QCOMPARE(w.window->session().player().key, 55);
     QCOMPARE(TakeTexts(w), Texts{"Kérem töltsön be egy játékot!"});
 
     w.window->findChild<QTabWidget*>("TB")->setCurrentIndex(0);
@@ -377,7 +377,7 @@ class PlayersTest : public QObject {
     }
     QVERIFY(!p.Bmod->isEnabled() && !p.Btorol->isEnabled());
     QCOMPARE(p.Mnevek->count(), 0);
-    QCOMPARE(w.window->PlayerCount(), 0);
+    QCOMPARE(w.window->names_page().PlayerCount(), 0);
   }
 
   void DeletingSkipsTablesWithoutFiles() {

@@ -179,7 +179,7 @@ class SharedFolderTest : public QObject {
     QVERIFY(ChooseInList(pb, QStringLiteral("Anna")));
     Click(pb.Btovabb);
     QCOMPARE(TakeTexts(b), Texts{kLoadAGame});
-    QCOMPARE(b.window->CurrentPlayerKey(), 101);
+    QCOMPARE(b.window->session().player().key, 101);
     LoadPuzzle(b, QStringLiteral("Könnyű"), QStringLiteral("3"));
     QVERIFY(ClockRuns(b));
     ClickTab(b, 0);

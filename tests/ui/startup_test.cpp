@@ -1,4 +1,5 @@
 // Program start: the puzzle library, the player list, damaged files, window size and keys.
+#include <QCheckBox>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -65,7 +66,7 @@ class StartupTest : public QObject {
     QCOMPARE(w.Find<QLineEdit>("Ekiv")->text(), QStringLiteral("Zsófi"));
     QVERIFY(!w.Find<QPushButton>("Bhozza")->isEnabled());
     QVERIFY(w.Find<QPushButton>("Bmod")->isEnabled());
-    QCOMPARE(w.window->PlayerCount(), 5);
+    QCOMPARE(w.window->names_page().PlayerCount(), 5);
     w.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
     w.window->FormActivate();
@@ -135,12 +136,12 @@ class StartupTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
     auto* aid = w.Find<QCheckBox>("CBE");
     PressKey(aid, Qt::Key_5);
-    QCOMPARE(w.window->game().selected_digit, 5);
+    QCOMPARE(w.window->session().state().selected_digit, 5);
     QVERIFY(aid->isChecked());  // the key chose a digit, it did not toggle the box
     PressKey(w.Find<QPushButton>("B5"), Qt::Key_0);
-    QCOMPARE(w.window->game().selected_digit, 0);
+    QCOMPARE(w.window->session().state().selected_digit, 0);
     QTest::mouseClick(w.Find<QPushButton>("B7"), Qt::LeftButton);
-    QCOMPARE(w.window->game().selected_digit, 7);
+    QCOMPARE(w.window->session().state().selected_digit, 7);
     // Esc in the name box is the box's own; on "Tovább" it closes the window.
     PressKey(w.Find<QLineEdit>("Ekiv"), Qt::Key_Escape);
     QVERIFY(w.window->isVisible());

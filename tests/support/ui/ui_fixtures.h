@@ -10,6 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "app/names_page.h"
+#include "app/play_page.h"
+#include "app/selection.h"
 #include "app/tabla.h"
 #include "common/seams.h"
 #include "support/fakes.h"

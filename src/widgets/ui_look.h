@@ -6,7 +6,7 @@
 
 class QAbstractButton;
 
-namespace kvadrix::app {
+namespace kvadrix::widgets {
 
 inline const QColor kWindowColour(64, 128, 128);  // 8421440
 inline const QColor kLightYellow(255, 255, 128);  // 8454143
@@ -35,4 +35,4 @@ void SetTextColour(class QWidget* widget, const QColor& colour);
 // against the desktop's box colour, which stand out from each other on light and dark desktops.
 void SetCaptionColour(QAbstractButton* button, const QColor& colour);
 
-}  // namespace kvadrix::app
+}  // namespace kvadrix::widgets

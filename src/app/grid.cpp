@@ -1,15 +1,17 @@
-// The 9x9 grid laid over the tab control: nine box group boxes, the strip above them and the
-// 81 pairs of cell labels, with the cell operations every other part uses.
+#include "app/grid.h"
+
 #include <QPainter>
 #include <QString>
 
 #include "app/cell_accessibility.h"
-#include "app/tabla.h"
-#include "app/ui_look.h"
-#include "board/cells.h"
+#include "widgets/ui_look.h"
 
 namespace kvadrix::app {
 namespace {
+
+using widgets::ClickableLabel;
+using widgets::kGivenCellColour;
+using widgets::kPlayerCellColour;
 
 struct BoxPlace {
   int left, top;
@@ -18,6 +20,8 @@ struct BoxPlace {
 
 constexpr int kBoxWidth = 225;
 constexpr int kBoxHeight = 169;
+using widgets::kBoxGreen;
+using widgets::kBoxYellow;
 const BoxPlace kBoxPlaces[10] = {
     {0, 0, kBoxYellow},                                                     // unused
     {60, 160, kBoxYellow}, {284, 160, kBoxGreen},  {508, 160, kBoxYellow},  // GB1..GB3
@@ -66,7 +70,7 @@ QGroupBox* MakeBox(QWidget* parent, const QString& name, const QColor& colour) {
   return box;
 }
 
-void SetLabelColour(QLabel* label, const QColor& colour) { SetTextColour(label, colour); }
+void SetLabelColour(QLabel* label, const QColor& colour) { widgets::SetTextColour(label, colour); }
 
 void SetAccessibleName(QWidget* widget, const QString& name) {
   if (widget->accessibleName() != name) widget->setAccessibleName(name);  // repaints are frequent
@@ -74,8 +78,9 @@ void SetAccessibleName(QWidget* widget, const QString& name) {
 
 }  // namespace
 
-void TTabla::BuildGrid(QWidget* parent) {
-  ui_.GB22 = MakeBox(parent, QStringLiteral("GB22"), kWindowColour.darker(130));
+void Grid::Build(QWidget* parent, QLabel* remaining_count) {
+  remaining_count_ = remaining_count;
+  ui_.GB22 = MakeBox(parent, QStringLiteral("GB22"), widgets::kWindowColour.darker(130));
   ui_.GB22->setGeometry(60, 150, 673, 18);
   for (int box = 1; box <= 9; ++box) {
     const BoxPlace& place = kBoxPlaces[box];
@@ -89,7 +94,7 @@ void TTabla::BuildGrid(QWidget* parent) {
         auto* digit = new ClickableLabel(kEmptyCell, group);
         digit->setObjectName(QStringLiteral("L%1%2").arg(row).arg(col));
         digit->setGeometry(kDigitLeft[j], kDigitTop[i], 18, 37);
-        digit->setFont(UiFont(33));
+        digit->setFont(widgets::UiFont(33));
         digit->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         digit->setCursor(Qt::PointingHandCursor);
         SetLabelColour(digit, kGivenCellColour);
@@ -114,12 +119,12 @@ void TTabla::BuildGrid(QWidget* parent) {
   HideBoard();  // the name page comes first, without the grid
 }
 
-std::optional<TTabla::CellLabels> TTabla::LocateCellLabels(int row, int col) const {
+std::optional<Grid::CellLabels> Grid::LocateCellLabels(int row, int col) const {
   if (!board::IsOnBoard(row, col)) return std::nullopt;
   return CellLabels{ui_.digit_labels[row][col], ui_.candidate_labels[row][col]};
 }
 
-void TTabla::PaintCell(int row, int col) {
+void Grid::PaintCell(int row, int col) {
   const CellLabels cell = *LocateCellLabels(row, col);
   const board::GameState& game = session_.state();
   const int digit = game.board.At(row, col);
@@ -130,52 +135,63 @@ void TTabla::PaintCell(int row, int col) {
   SetLabelColour(cell.candidates, colour);
 }
 
-void TTabla::PaintBoard() {
+void Grid::PaintBoard() {
   for (int row = 1; row <= 9; ++row) {
     for (int col = 1; col <= 9; ++col) PaintCell(row, col);
   }
-  ui_.Lmaradt->setText(QString::number(game().remaining_count));
+  remaining_count_->setText(QString::number(session_.state().remaining_count));
 }
 
-void TTabla::ResetBoard() {
+void Grid::ResetBoard() {
   session_.ResetBoard();
   PaintBoard();
 }
 
-void TTabla::SetGivenCell(int row, int col, int digit) {
+void Grid::SetGivenCell(int row, int col, int digit) {
   if (!board::IsOnBoard(row, col)) return;
   session_.SetGivenCell(row, col, digit);
   PaintCell(row, col);
   UpdateRemainingCount();
 }
 
-void TTabla::UpdateRemainingCount() {
-  ui_.Lmaradt->setText(QString::number(game().remaining_count));
+void Grid::UpdateRemainingCount() {
+  remaining_count_->setText(QString::number(session_.state().remaining_count));
 }
 
-void TTabla::ColourPlayerCells() {
+void Grid::ColourPlayerCells() {
   session_.ColourPlayerCells();
   PaintBoard();
 }
 
-void TTabla::ShowBoard() {
+void Grid::ShowBoard() {
   for (int box = 1; box <= 9; ++box) ui_.boxes[box]->show();
   ui_.GB22->show();
 }
 
-void TTabla::HideBoard() {
+void Grid::HideBoard() {
   for (int box = 1; box <= 9; ++box) ui_.boxes[box]->hide();
   ui_.GB22->hide();
 }
 
-void TTabla::ShowCandidates(int row, int col, std::string_view text) {
+void Grid::ShowCandidateLabels(bool shown) {
+  if (shown == candidate_labels_shown_) return;
+  candidate_labels_shown_ = shown;
+  for (int row = 1; row <= 9; ++row) {
+    for (int col = 1; col <= 9; ++col) {
+      ui_.candidate_labels[row][col]->setVisible(shown);
+      NameCell(row, col);
+    }
+  }
+}
+
+void Grid::ShowCandidates(int row, int col, std::string_view text) {
   if (const std::optional<CellLabels> cell = LocateCellLabels(row, col)) {
     cell->candidates->setText(QString::fromLatin1(text.data(), qsizetype(text.size())));
     NameCell(row, col);
   }
 }
 
-void TTabla::NameCell(int row, int col) {
+void Grid::NameCell(int row, int col) {
   const board::GameState& game = session_.state();
   const uint32_t key = 1u << 20 | uint32_t(candidate_labels_shown_) << 19 |
                        uint32_t(game.IsPlayerCell(row, col)) << 18 |

@@ -4,11 +4,11 @@
 #include <QLabel>
 #include <QString>
 
-namespace kvadrix::app {
+namespace kvadrix::widgets {
 
 inline void SetPlainText(QLabel* label, const QString& text) {
   label->setTextFormat(Qt::PlainText);
   label->setText(text);
 }
 
-}  // namespace kvadrix::app
+}  // namespace kvadrix::widgets

@@ -1,10 +1,10 @@
-#include "app/ui_look.h"
+#include "widgets/ui_look.h"
 
 #include <QAbstractButton>
 #include <QPalette>
 #include <QWidget>
 
-namespace kvadrix::app {
+namespace kvadrix::widgets {
 
 QFont UiFont(int pixel_size, bool bold) {
   QFont font(kUiFontFamily);
@@ -53,4 +53,4 @@ void SetCaptionColour(QAbstractButton* button, const QColor& colour) {
   button->setPalette(palette);
 }
 
-}  // namespace kvadrix::app
+}  // namespace kvadrix::widgets

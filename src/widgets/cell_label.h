@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-namespace kvadrix::app {
+namespace kvadrix::widgets {
 
 class ClickableLabel : public QLabel {
   Q_OBJECT
@@ -22,4 +22,4 @@ class ClickableLabel : public QLabel {
   }
 };
 
-}  // namespace kvadrix::app
+}  // namespace kvadrix::widgets
