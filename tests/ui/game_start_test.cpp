@@ -158,10 +158,10 @@ class GameStartTest : public QObject {
 
     Choose("Könnyű", "2");
     Choose("Könnyű", "hét");
-    QCOMPARE(w_->dialogs.texts.size(), size_t(1));
-    QVERIFY(w_->dialogs.texts[0].find("hét") != std::string::npos);
-    w_->dialogs.texts.clear();
+    ExpectMessage("\"hét\" nem érvényes szám.");
     QCOMPARE(Text("Lmaradt"), QStringLiteral("81"));
+    // A number that is no number stops the load before "Excel-be" changes.
+    QVERIFY(w_->Find<QPushButton>("Bexcel")->isEnabled());
 
     Choose("Nehéz", "7");  // a level without puzzles
     QCOMPARE(Text("Ldb"), QStringLiteral("(0)"));
