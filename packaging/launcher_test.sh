@@ -13,14 +13,14 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 prefix="$scratch/prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for f in bin/kvadrix libexec/kvadrix/kvadrix libexec/kvadrix/update-library \
+for f in games/kvadrix libexec/kvadrix/kvadrix libexec/kvadrix/update-library \
   share/kvadrix/sudoku.xml share/kvadrix/sudoku-ids.tsv \
   share/applications/hu.kvadrix.Kvadrix.desktop \
   share/icons/hicolor/scalable/apps/hu.kvadrix.Kvadrix.svg \
   share/metainfo/hu.kvadrix.Kvadrix.metainfo.xml; do
   [ -f "$prefix/$f" ] || fail "not installed: $f"
 done
-[ -x "$prefix/bin/kvadrix" ] && [ -x "$prefix/libexec/kvadrix/kvadrix" ] || fail "not executable"
+[ -x "$prefix/games/kvadrix" ] && [ -x "$prefix/libexec/kvadrix/kvadrix" ] || fail "not executable"
 cmp -s "$library" "$prefix/share/kvadrix/sudoku.xml" || fail "installed library differs"
 
 cat > "$prefix/libexec/kvadrix/kvadrix" <<'STAND_IN'
@@ -32,7 +32,7 @@ STAND_IN
 export HOME="$scratch/home"
 unset XDG_DATA_HOME KVADRIX_HOME
 play="$HOME/.local/share/kvadrix"
-out=$("$prefix/bin/kvadrix" --an argument)
+out=$("$prefix/games/kvadrix" --an argument)
 [ "$out" = "$play 0" ] || fail "first start ran as '$out'"
 cmp -s "$library" "$play/sudoku.xml" || fail "library not copied"
 [ "$(ls -A "$play")" = "sudoku.xml" ] || fail "left behind: $(ls -A "$play")"
@@ -42,14 +42,14 @@ printf 'own library' > "$play/sudoku.xml"
 printf 'players' > "$play/jatekosok.xml"
 chmod 600 "$play/jatekosok.xml"
 before=$(cd "$play" && ls -la --time-style=full-iso && cat sudoku.xml jatekosok.xml)
-out=$("$prefix/bin/kvadrix")
+out=$("$prefix/games/kvadrix")
 [ "$out" = "$play 0" ] || fail "second start ran as '$out'"
 after=$(cd "$play" && ls -la --time-style=full-iso && cat sudoku.xml jatekosok.xml)
 [ "$before" = "$after" ] || fail "the player's files changed"
 
 # Files as they stand, times included, and what the launcher said on standard error.
 snapshot() { (cd "$1" && ls -la --time-style=full-iso && cat ./*); }
-start_in() { KVADRIX_HOME="$1" "$prefix/bin/kvadrix" 2>&1 >/dev/null; }
+start_in() { KVADRIX_HOME="$1" "$prefix/games/kvadrix" 2>&1 >/dev/null; }
 
 # The current library: nothing is touched, nothing said.
 current="$scratch/current"
@@ -96,19 +96,19 @@ esac
 [ "$(printf '%s\n' "$err" | wc -l)" -eq 1 ] || fail "edited library: more than one line"
 
 # KVADRIX_HOME and XDG_DATA_HOME choose the folder; a link to the launcher works as well.
-KVADRIX_HOME="$scratch/other dir" "$prefix/bin/kvadrix" >/dev/null
+KVADRIX_HOME="$scratch/other dir" "$prefix/games/kvadrix" >/dev/null
 cmp -s "$library" "$scratch/other dir/sudoku.xml" || fail "KVADRIX_HOME not used"
-mkdir -p "$scratch/games"
-ln -s "$prefix/bin/kvadrix" "$scratch/games/kvadrix"
-out=$(XDG_DATA_HOME="$scratch/xdg" "$scratch/games/kvadrix")
+mkdir -p "$scratch/links"
+ln -s "$prefix/games/kvadrix" "$scratch/links/kvadrix"
+out=$(XDG_DATA_HOME="$scratch/xdg" "$scratch/links/kvadrix")
 [ "$out" = "$scratch/xdg/kvadrix 0" ] || fail "through a link ran as '$out'"
 
 # A moved prefix still finds its library and program.
 mv "$prefix" "$scratch/moved"
-out=$(KVADRIX_HOME="$scratch/third" "$scratch/moved/bin/kvadrix")
+out=$(KVADRIX_HOME="$scratch/third" "$scratch/moved/games/kvadrix")
 [ "$out" = "$scratch/third 0" ] || fail "moved prefix ran as '$out'"
 # Without its library the launcher stops, and leaves no half copy behind.
 rm "$scratch/moved/share/kvadrix/sudoku.xml"
-! KVADRIX_HOME="$scratch/fourth" "$scratch/moved/bin/kvadrix" 2>/dev/null || fail "started without library"
+! KVADRIX_HOME="$scratch/fourth" "$scratch/moved/games/kvadrix" 2>/dev/null || fail "started without library"
 [ -z "$(ls -A "$scratch/fourth")" ] || fail "left behind: $(ls -A "$scratch/fourth")"
 echo "launcher: layout and play folder as expected"
