@@ -42,8 +42,8 @@ void PrepareFolder(const FolderShape& shape, const std::filesystem::path& librar
     throw Error("Hibás paraméterek: 0–5 játékos, legalább 0 nap és napi 1 játék kell.");
   }
   std::filesystem::create_directories(folder);
-  for (const std::string_view file : {players::kPlayerFile, players::kResultFile,
-                                      players::kLastGameFile, puzzles::kPuzzleFile}) {
+  for (const std::string_view file :
+       {players::kPlayerFile, players::kResultFile, players::kLastGameFile, puzzles::kPuzzleFile}) {
     if (std::filesystem::exists(folder / file)) {
       throw Error("A mappában már van " + std::string(file) + ": üres mappát adjon meg.");
     }
@@ -138,8 +138,8 @@ BuiltFolder PlayGameByGame(const FolderShape& shape, const std::filesystem::path
       if (event.kind == PlayEvent::Kind::kClosedMidway) {
         Require(players::StoreUnfinishedGame(data, folder, key, event.puzzle_id, event.ticks));
       } else {
-        Require(players::RecordCompletion(
-            data, folder, {key, event.puzzle_id, event.start_time, event.now}));
+        Require(players::RecordCompletion(data, folder,
+                                          {key, event.puzzle_id, event.start_time, event.now}));
       }
     }
   });

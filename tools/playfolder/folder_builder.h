@@ -11,9 +11,9 @@
 namespace kvadrix::playfolder {
 
 struct BuiltFolder {
-  std::vector<int32_t> keys;   // the players' keys, in the order they were added
-  int64_t results = 0;         // rows of "eredmenyek.xml"
-  int64_t closed_midway = 0;   // games stored unfinished before they were finished
+  std::vector<int32_t> keys;          // the players' keys, in the order they were added
+  int64_t results = 0;                // rows of "eredmenyek.xml"
+  int64_t closed_midway = 0;          // games stored unfinished before they were finished
   std::vector<int32_t> last_puzzles;  // each player's last puzzle, by player; 0: none played
 };
 

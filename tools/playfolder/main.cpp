@@ -66,8 +66,7 @@ int main(int argc, char* argv[]) {
     const kvadrix::playfolder::BuiltFolder built =
         kvadrix::playfolder::BuildPlayFolder(shape, library, out);
     std::printf("%zu players, %lld results, %lld games closed midway\n", built.keys.size(),
-                static_cast<long long>(built.results),
-                static_cast<long long>(built.closed_midway));
+                static_cast<long long>(built.results), static_cast<long long>(built.closed_midway));
     for (const char* file : {"jatekosok.xml", "eredmenyek.xml", "utolso.xml"}) {
       std::printf("%-15s %ju bytes\n", file, FileSize(out / file));
     }

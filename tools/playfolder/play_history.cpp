@@ -84,8 +84,8 @@ void PlayHistory::PlayersDay(int player, double day, std::vector<PlayEvent>& eve
       closed.ticks = board::ElapsedTicks(closed.start_time, closed.now);
       events.push_back(closed);
       const double resumed = time + done + pause * 0.5;
-      events.push_back(
-          {PlayEvent::Kind::kCompleted, player, puzzle, resumed - done, resumed - done + length, 0});
+      events.push_back({PlayEvent::Kind::kCompleted, player, puzzle, resumed - done,
+                        resumed - done + length, 0});
       time = resumed - done + length + pause * 0.5;
     } else {
       events.push_back({PlayEvent::Kind::kCompleted, player, puzzle, time, time + length, 0});
