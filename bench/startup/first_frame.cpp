@@ -13,12 +13,11 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/select.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
-
-#include <sys/resource.h>
 
 #include <cstdio>
 #include <cstdlib>
