@@ -7,6 +7,7 @@
 #include <QSocketNotifier>
 #include <cerrno>
 #include <cstdio>
+#include <iterator>
 
 #include "app/tabla.h"
 
@@ -15,6 +16,7 @@ namespace {
 
 constexpr int kSignals[] = {SIGTERM, SIGHUP, SIGINT};
 int pipe_fds[2] = {-1, -1};
+struct sigaction previous[std::size(kSignals)];
 
 void WriteSignal(int signal) {
   const int saved_errno = errno;  // the interrupted code may be reading it
@@ -34,11 +36,15 @@ ExitSignals::ExitSignals(std::function<void(int)> on_signal, QObject* parent)
   action.sa_handler = WriteSignal;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;  // a save's system calls go on as if nothing happened
-  for (const int signal : kSignals) ::sigaction(signal, &action, nullptr);
+  for (size_t i = 0; i < std::size(kSignals); ++i) {
+    ::sigaction(kSignals[i], nullptr, &previous[i]);
+    // A signal the starter chose to ignore (`nohup` ignores SIGHUP) stays ignored.
+    if (previous[i].sa_handler != SIG_IGN) ::sigaction(kSignals[i], &action, nullptr);
+  }
 }
 
 ExitSignals::~ExitSignals() {
-  for (const int signal : kSignals) ::signal(signal, SIG_DFL);
+  for (size_t i = 0; i < std::size(kSignals); ++i) ::sigaction(kSignals[i], &previous[i], nullptr);
   if (pipe_fds[0] >= 0) ::close(pipe_fds[0]);
   if (pipe_fds[1] >= 0) ::close(pipe_fds[1]);
   pipe_fds[0] = pipe_fds[1] = -1;

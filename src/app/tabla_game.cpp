@@ -16,9 +16,10 @@ void TTabla::ConnectGameHandlers() {
   connect(ui_.CBBe, &QComboBox::currentTextChanged, this, Guard([this] { CBBeChange(); }));
   connect(ui_.Bbetoltes, &QPushButton::clicked, this, Guard([this] { BbetoltesClick(); }));
   connect(ui_.Bexcel, &QPushButton::clicked, this, Guard([this] { Bexcel2Click(); }));
-  // Enter in the game number box loads; the box keeps every other key.
+  // Enter in the game number box loads; the box keeps every other key. The box holds the focus
+  // for its edit and hands keys to it directly, past any filter on the edit.
   ui_.CBjatek->lineEdit()->setObjectName(QStringLiteral("CBjatekEdit"));
-  ui_.CBjatek->lineEdit()->installEventFilter(this);
+  ui_.CBjatek->installEventFilter(this);
 }
 
 // Ten times a second, from scratch: the clock is StartTime and now, never a counter.

@@ -39,7 +39,7 @@ void TTabla::ConnectHandlers() {
 }
 
 bool TTabla::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && watched == ui_.CBjatek->lineEdit()) {
+  if (event->type() == QEvent::KeyPress && watched == ui_.CBjatek) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
       Guarded([this] { CBjatekKeyPress(QChar(13)); });

@@ -68,7 +68,7 @@ void TTabla::AfterMove(const solver::MoveOutcome& outcome) {
 void TTabla::FinishGame() {
   // A result that cannot be saved throws before the clock stops: nothing is recorded and the
   // game goes on, so filling the cell again once the file can be written records it.
-  const players::Outcome recorded =
+  const Outcome recorded =
       session_.RecordCompletion({cdsjatekosok_, cdsEredmenyek_, cdsUtolso_}, work_dir_);
   ui_.T1->stop();  // Lido keeps its last text
   if (!recorded.done) {

@@ -96,7 +96,7 @@ bool TTabla::FormClose() {
 std::string TTabla::StoreGameInPlay() {
   if (!session_.ClockRuns()) return {};
   try {
-    const players::Outcome outcome = players::StoreUnfinishedGame(
+    const Outcome outcome = players::StoreUnfinishedGame(
         {cdsjatekosok_, cdsEredmenyek_, cdsUtolso_}, work_dir_, session_.player().key,
         session_.PuzzleId(), session_.ElapsedTicks());
     return outcome.done ? std::string() : outcome.message;

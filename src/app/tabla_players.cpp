@@ -179,7 +179,7 @@ void TTabla::BmodositClick() {
                                      Text(ui_.Bjelszo2),
                                      ui_.SE->value(),
                                      CheckedLevel(ui_)};
-  const players::Outcome changed = players::ModifyPlayer(cdsjatekosok_, work_dir_, change);
+  const Outcome changed = players::ModifyPlayer(cdsjatekosok_, work_dir_, change);
   Inform(changed.message);
   if (changed.message == players::kPlayerGone) FollowDeletion();
   if (!changed.done) return;
@@ -191,7 +191,7 @@ void TTabla::BmodositClick() {
 }
 
 void TTabla::BtorlesClick() {
-  const players::Outcome deleted =
+  const Outcome deleted =
       players::DeletePlayer({cdsjatekosok_, cdsEredmenyek_, cdsUtolso_}, work_dir_,
                             ui_.dbnevek->currentText().toStdString(), Text(ui_.Bjelszo));
   Inform(deleted.message);

@@ -23,8 +23,8 @@ bool TTabla::BbetoltesClick() {
   ResetBoard();
   const puzzles::LoadChoice choice = puzzles::ChoosePuzzle(
       cds_, ui_.CBBe->currentText().toStdString(), ui_.CBjatek->currentText().toStdString());
-  if (!choice.start) {
-    ui_.Bexcel->setEnabled(false);
+  if (!choice.done) {
+    if (!choice.keeps_export) ui_.Bexcel->setEnabled(false);
     Inform(choice.message);
     return false;
   }

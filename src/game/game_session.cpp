@@ -60,9 +60,9 @@ solver::MoveOutcome GameSession::SolveAsFarAsPossible() {
   return solver::SolveAsFarAsPossible(state_, Switches());
 }
 
-players::Outcome GameSession::RecordCompletion(players::PlayerData tables,
-                                               const std::filesystem::path& folder) {
-  const players::Outcome recorded = players::RecordCompletion(
+Outcome GameSession::RecordCompletion(players::PlayerData tables,
+                                      const std::filesystem::path& folder) {
+  const Outcome recorded = players::RecordCompletion(
       tables, folder, {player_.key, puzzle_id_, start_time_, clock_.Now()});
   StopClock();
   return recorded;

@@ -8,9 +8,9 @@
 #include <string_view>
 
 #include "board/game_state.h"
+#include "common/outcome.h"
 #include "common/seams.h"
 #include "game/aid_controls.h"
-#include "players/outcome.h"
 #include "players/player_tables.h"
 #include "solver/candidate_view.h"
 #include "solver/move_outcome.h"
@@ -74,8 +74,7 @@ class GameSession {
 
   // After kCompleted: the result and the finished mark are written and the clock stops. A result
   // that cannot be saved throws first, so the game goes on and can be completed again.
-  players::Outcome RecordCompletion(players::PlayerData tables,
-                                    const std::filesystem::path& folder);
+  Outcome RecordCompletion(players::PlayerData tables, const std::filesystem::path& folder);
 
  private:
   const Clock& clock_;

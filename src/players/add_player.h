@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/outcome.h"
 #include "common/seams.h"
-#include "players/outcome.h"
 #include "tables/table_store.h"
 
 namespace kvadrix::players {

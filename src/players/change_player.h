@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "players/outcome.h"
+#include "common/outcome.h"
 #include "players/player_tables.h"
 #include "tables/table_store.h"
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/outcome.h"
 #include "players/last_game_row.h"
-#include "players/outcome.h"
 #include "players/player_tables.h"
 #include "tables/table_store.h"
 

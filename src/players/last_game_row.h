@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "players/outcome.h"
+#include "common/outcome.h"
 #include "tables/table_store.h"
 
 namespace kvadrix::players {

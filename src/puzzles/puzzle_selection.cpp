@@ -2,7 +2,6 @@
 
 #include <charconv>
 
-#include "common/error.h"
 #include "puzzles/levels.h"
 #include "puzzles/puzzle_table.h"
 
@@ -32,16 +31,20 @@ std::string_view Trimmed(std::string_view text) {
   return text;
 }
 
-int32_t ParseGameNumber(std::string_view text) {
+std::optional<int32_t> ParseGameNumber(std::string_view text) {
   std::string_view digits = Trimmed(text);
   if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
   int32_t number = 0;
   const char* end = digits.data() + digits.size();
   const auto [stop, error] = std::from_chars(digits.data(), end, number);
-  if (digits.empty() || error != std::errc() || stop != end) {
-    throw Error("\"" + std::string(text) + "\" nem érvényes szám.");
-  }
+  if (digits.empty() || error != std::errc() || stop != end) return std::nullopt;
   return number;
+}
+
+LoadChoice Refusal(std::string message, bool keeps_export = false) {
+  LoadChoice refused = Refused<LoadChoice>(message);
+  refused.keeps_export = keeps_export;
+  return refused;
 }
 
 }  // namespace
@@ -71,18 +74,26 @@ GameNumberList PrepareFirstLevel(tables::TableStore& puzzles) {
 
 LoadChoice ChoosePuzzle(tables::TableStore& puzzles, std::string_view level_text,
                         std::string_view number_text) {
-  if (level_text.empty()) return LoadChoice{false, std::string(kChooseLevel)};
+  if (level_text.empty()) return Refusal(std::string(kChooseLevel));
   puzzles.RequireOpen();  // a library that failed to load says so, not "choose another game"
-  if (Trimmed(number_text).empty()) return LoadChoice{false, std::string(kNoSinglePuzzle)};
+  if (Trimmed(number_text).empty()) return Refusal(std::string(kNoSinglePuzzle));
   const std::optional<char> code = LevelCodeFromName(level_text);
-  const int32_t number = ParseGameNumber(number_text);
+  const std::optional<int32_t> parsed = ParseGameNumber(number_text);
+  if (!parsed) {
+    return Refusal("\"" + std::string(number_text) + "\"" + std::string(kNotAWholeNumber), true);
+  }
+  const int32_t number = *parsed;
   // Text that names no level selects no puzzle, through an empty level code.
   puzzles.SetFilter(code ? GameFilter(*code, number)
                          : std::string(kNehezseg) + "='' and " + std::string(kSorszam) + "=" +
                                std::to_string(number));
   puzzles.SetFiltered(true);
-  if (puzzles.RecordCount() == 1) return LoadChoice{true, ""};
-  return LoadChoice{false, std::string(kNoSinglePuzzle)};
+  if (puzzles.RecordCount() == 1) {
+    LoadChoice start;
+    start.done = true;
+    return start;
+  }
+  return Refusal(std::string(kNoSinglePuzzle));
 }
 
 NextPuzzle FindNextPuzzle(tables::TableStore& puzzles, int32_t current_id) {

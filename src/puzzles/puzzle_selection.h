@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/outcome.h"
 #include "tables/table_store.h"
 
 namespace kvadrix::puzzles {
@@ -18,6 +19,8 @@ inline constexpr std::string_view kChooseLevel = "Kérem válasszon ki egy szint
 inline constexpr std::string_view kNoSinglePuzzle =
     "Hiba történt, kérem válasszon ki egy másik játékot!";
 inline constexpr std::string_view kNoMorePuzzles = "Nincs több feladvány!";
+// Follows the quoted game number text that is no whole number.
+inline constexpr std::string_view kNotAWholeNumber = " nem érvényes szám.";
 
 // The game number box and its count label for a level.
 struct GameNumberList {
@@ -34,16 +37,18 @@ GameNumberList ChangeLevel(tables::TableStore& puzzles, std::string_view level_t
 // view again. The number text is "1" even when the level has no puzzle.
 GameNumberList PrepareFirstLevel(tables::TableStore& puzzles);
 
-struct LoadChoice {
-  bool start = false;   // true: the cursor is on the one puzzle to start
-  std::string message;  // otherwise the refusal; "Excel-be" is disabled with it
+// done: the cursor is on the one puzzle to start. Otherwise `message` is the refusal, and
+// "Excel-be" is disabled with it unless the number text was no number, which stops the load
+// before anything but the Board changed.
+struct LoadChoice : Outcome {
+  bool keeps_export = false;
 };
 
 // BbetoltesClick after the Board was reset: filters the table to the level and game number and
 // starts the puzzle when exactly one matches; otherwise the filter stays on. An empty game
 // number (a level without puzzles leaves the box empty) matches nothing and leaves the table
-// alone; any other text that is not a whole number throws kvadrix::Error and changes nothing,
-// and so does a library that failed to load, with its load error.
+// alone; any other text that is not a whole number is refused with kNotAWholeNumber and changes
+// nothing. A library that failed to load throws kvadrix::Error with its load error.
 LoadChoice ChoosePuzzle(tables::TableStore& puzzles, std::string_view level_text,
                         std::string_view number_text);
 

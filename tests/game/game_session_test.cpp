@@ -70,7 +70,7 @@ TEST_F(GameSessionTest, APuzzlePlayedToItsEndIsTimedRecordedAndStopsTheClock) {
   ASSERT_TRUE(last.Completed());
   EXPECT_TRUE(session_.ClockRuns()) << "the game ends when its result is written";
 
-  const players::Outcome recorded =
+  const Outcome recorded =
       session_.RecordCompletion({players_, results_, last_games_}, folder_.path());
   EXPECT_TRUE(recorded.done) << recorded.message;
   EXPECT_FALSE(session_.ClockRuns());

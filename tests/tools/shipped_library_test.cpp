@@ -12,6 +12,7 @@
 #include "board/givens.h"
 #include "puzzlegen/grading.h"
 #include "puzzlegen/library.h"
+#include "puzzles/id_history.h"
 #include "puzzles/levels.h"
 #include "puzzles/puzzle_table.h"
 #include "solver/exact_solver.h"
@@ -23,6 +24,14 @@ namespace {
 
 const std::filesystem::path kLibraryFile =
     std::filesystem::path(KVADRIX_SOURCE_DIR) / "data" / "sudoku.xml";
+const std::filesystem::path kIdHistoryFile =
+    std::filesystem::path(KVADRIX_SOURCE_DIR) / "data" / puzzles::kIdHistoryFile;
+
+std::vector<puzzles::PuzzleRecord> ById(const std::vector<LibraryRecord>& records) {
+  std::vector<puzzles::PuzzleRecord> by_id;
+  for (const LibraryRecord& record : records) by_id.push_back({record.id, record.mezok});
+  return by_id;
+}
 
 struct ShippedPuzzle {
   LibraryRecord record;
@@ -163,7 +172,18 @@ TEST_F(ShippedLibraryTest, EveryPuzzleIsDistinctUniqueAndInItsLevel) {
   }
 }
 
-// A stale file (or a generator that depends on more than its seed) shows here. Two levels are
+// Results and last games name puzzles by ID: every ID shipped is recorded, with its grid.
+TEST_F(ShippedLibraryTest, EveryShippedIdIsRecordedInTheHistoryWithItsGivens) {
+  std::vector<LibraryRecord> records;
+  for (const ShippedPuzzle& puzzle : *puzzles_) records.push_back(puzzle.record);
+  const puzzles::IdHistory history = puzzles::ReadIdHistory(kIdHistoryFile);
+  const auto changed = puzzles::FirstChangedId(history, ById(records));
+  EXPECT_FALSE(changed.has_value()) << changed->id;
+  EXPECT_EQ(puzzles::NewIds(history, ById(records)).size(), 0u);
+}
+
+// A stale file (or a generator that depends on more than its seed) shows here, and so does a
+// generator that would give a recorded ID other givens. Two levels are
 // remade, the first and one of the hard ones, to keep the test short.
 TEST_F(ShippedLibraryTest, MatchesWhatTheGeneratorMakesFromTheLibrarySeed) {
   for (size_t index : {size_t{0}, size_t{4}}) {
@@ -181,6 +201,9 @@ TEST_F(ShippedLibraryTest, MatchesWhatTheGeneratorMakesFromTheLibrarySeed) {
       }
     }
     const std::vector<LibraryRecord> remade = MakeLibraryLevel(index, kLibrarySeed, taken);
+    const auto changed =
+        puzzles::FirstChangedId(puzzles::ReadIdHistory(kIdHistoryFile), ById(remade));
+    EXPECT_FALSE(changed.has_value()) << changed->id;
     ASSERT_EQ(remade.size(), shipped.size());
     for (size_t i = 0; i < remade.size(); ++i) {
       EXPECT_EQ(remade[i].id, shipped[i].id);

@@ -99,6 +99,26 @@ class ExitSignalsTest : public QObject {
     QVERIFY(!QFileInfo::exists(QString::fromStdString(folder.File("utolso.xml").string())));
   }
 
+  // Started with `nohup`, a closed terminal's SIGHUP is not the program's to answer; SIGTERM
+  // still stores the game.
+  void AnIgnoredSignalStaysIgnored() {
+    PlayFolder folder;
+    folder.WritePuzzles(SmallLibrary());
+    folder.WritePlayers({"Anna"});
+    ::signal(SIGHUP, SIG_IGN);
+    const int status = RunInChild(folder, [](WindowUnderTest& w) {
+      EnterPlayAndStartGame(w, QStringLiteral("2"));
+      w.clock.AdvanceTicks(700);
+      QTimer::singleShot(0, [] { ::raise(SIGHUP); });
+      QTimer::singleShot(200, [] { ::raise(SIGTERM); });
+    });
+    ::signal(SIGHUP, SIG_DFL);
+    QVERIFY(WIFSIGNALED(status));
+    QCOMPARE(WTERMSIG(status), SIGTERM);
+    QCOMPARE(Rows(Reloaded(MakeLastGameTable, folder.File("utolso.xml"))),
+             Texts{"101|10002|FALSE|700|-"});
+  }
+
   // A signal while the result of a finished game is being written: the save runs to its end,
   // then the program ends; the game was finished, so there is no unfinished game to store.
   void ASignalDuringASaveLetsItFinish() {

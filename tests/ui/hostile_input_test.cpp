@@ -188,13 +188,13 @@ class HostileInputTest : public QObject {
     auto* number = w.Find<QComboBox>("CBjatek")->lineEdit();
     number->clear();
     Type(number, typed);
-    QTest::keyClick(number, Qt::Key_Return);
+    PressKey(w.Find<QComboBox>("CBjatek"), Qt::Key_Return);
     QCOMPARE(Lines(TakeTexts(w)), message.isEmpty() ? QString() : message + QChar('\n'));
     QCOMPARE(ClockRuns(w), started != 0);
     if (started != 0) QCOMPARE(w.window->CurrentPuzzleId(), 10000 + started);
 
     Retype(number, QStringLiteral("1"));
-    QTest::keyClick(number, Qt::Key_Return);
+    PressKey(w.Find<QComboBox>("CBjatek"), Qt::Key_Return);
     QVERIFY(TakeTexts(w).empty());
     QCOMPARE(w.window->CurrentPuzzleId(), 10001);
     QVERIFY(ClockRuns(w));

@@ -409,7 +409,7 @@ class PlayersTest : public QObject {
     QCOMPARE(p.Ekiv->text(), QStringLiteral("Béla"));
     QCOMPARE(QApplication::focusWidget(), p.Btovabb);
     // Esc on the name page's buttons leaves the program.
-    QTest::keyClick(p.Bmod, Qt::Key_Escape);
+    PressKey(p.Bmod, Qt::Key_Escape);
     QVERIFY(!w.window->isVisible());
   }
 };

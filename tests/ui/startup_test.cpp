@@ -2,9 +2,11 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "support/ui/names_page.h"
 #include "support/ui/ui_fixtures.h"
 
 using kvadrix::test::PlayFolder;
+using kvadrix::test::PressKey;
 using kvadrix::test::SmallLibrary;
 using kvadrix::test::WindowUnderTest;
 
@@ -132,17 +134,17 @@ class StartupTest : public QObject {
     w.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
     auto* aid = w.Find<QCheckBox>("CBE");
-    QTest::keyClick(aid, Qt::Key_5, Qt::NoModifier);
+    PressKey(aid, Qt::Key_5);
     QCOMPARE(w.window->game().selected_digit, 5);
     QVERIFY(aid->isChecked());  // the key chose a digit, it did not toggle the box
-    QTest::keyClick(w.Find<QPushButton>("B5"), Qt::Key_0);
+    PressKey(w.Find<QPushButton>("B5"), Qt::Key_0);
     QCOMPARE(w.window->game().selected_digit, 0);
     QTest::mouseClick(w.Find<QPushButton>("B7"), Qt::LeftButton);
     QCOMPARE(w.window->game().selected_digit, 7);
     // Esc in the name box is the box's own; on "Tovább" it closes the window.
-    QTest::keyClick(w.Find<QLineEdit>("Ekiv"), Qt::Key_Escape);
+    PressKey(w.Find<QLineEdit>("Ekiv"), Qt::Key_Escape);
     QVERIFY(w.window->isVisible());
-    QTest::keyClick(w.Find<QPushButton>("Btovabb"), Qt::Key_Escape);
+    PressKey(w.Find<QPushButton>("Btovabb"), Qt::Key_Escape);
     QVERIFY(!w.window->isVisible());
   }
 

@@ -4,6 +4,8 @@
 #include <chrono>
 #include <set>
 
+#include "board/givens.h"
+#include "puzzlegen/difficulty_score.h"
 #include "puzzlegen/grading.h"
 #include "puzzlegen/level_maker.h"
 #include "puzzlegen/rng.h"
@@ -21,6 +23,15 @@ std::string MezokText(const solver::Grid81& givens) {
     text += char('0' + givens[cell]);
   }
   return text;
+}
+
+solver::Grid81 GivensOf(std::string_view mezok) {
+  board::ValidateGivens(mezok);
+  solver::Grid81 givens{};
+  for (size_t i = 0; i + 2 < mezok.size(); i += 3) {
+    givens[(mezok[i] - '1') * 9 + (mezok[i + 1] - '1')] = static_cast<uint8_t>(mezok[i + 2] - '0');
+  }
+  return givens;
 }
 
 std::vector<LibraryRecord> NumberLevel(char code, const std::vector<solver::Grid81>& puzzles) {
@@ -52,14 +63,45 @@ void WriteLibrary(const std::filesystem::path& file, const std::vector<LibraryRe
   store.SaveToFile(file);
 }
 
+std::vector<LibraryRecord> ReadLibrary(const std::filesystem::path& file) {
+  tables::TableStore store;
+  puzzles::LoadPuzzleTable(store, file);
+  std::vector<LibraryRecord> records;
+  for (store.First(); !store.Eof(); store.Next()) {
+    const std::string level = store.FieldByName(puzzles::kNehezseg).AsString();
+    records.push_back(LibraryRecord{.id = store.FieldByName(puzzles::kId).AsInteger(),
+                                    .level = level.empty() ? '?' : level[0],
+                                    .number = store.FieldByName(puzzles::kSorszam).AsInteger(),
+                                    .mezok = store.FieldByName(puzzles::kMezok).AsString()});
+  }
+  return records;
+}
+
+void OrderByDifficulty(std::vector<solver::Grid81>& puzzles) {
+  struct Ranked {
+    DifficultyScore score;
+    int givens;
+    std::string mezok;
+    solver::Grid81 grid;
+  };
+  std::vector<Ranked> ranked;
+  for (const solver::Grid81& puzzle : puzzles) {
+    ranked.push_back({ScoreDifficulty(puzzle), CountGivens(puzzle), MezokText(puzzle), puzzle});
+  }
+  std::sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) {
+    if (a.score != b.score) return a.score < b.score;
+    if (a.givens != b.givens) return a.givens > b.givens;
+    return a.mezok < b.mezok;
+  });
+  for (size_t i = 0; i < ranked.size(); ++i) puzzles[i] = ranked[i].grid;
+}
+
 std::vector<LibraryRecord> MakeLibraryLevel(size_t index, uint64_t seed,
                                             std::set<solver::Grid81>& taken) {
   const LevelQuota quota = kLibraryQuotas.at(index);
   std::vector<solver::Grid81> puzzles =
       MakeLevelPuzzles(quota.code, quota.count, DeriveSeed(seed, index), taken);
-  // More givens first: within a level, fewer givens usually mean a longer solve.
-  std::stable_sort(puzzles.begin(), puzzles.end(),
-                   [](const auto& a, const auto& b) { return CountGivens(a) > CountGivens(b); });
+  OrderByDifficulty(puzzles);
   return NumberLevel(quota.code, puzzles);
 }
 

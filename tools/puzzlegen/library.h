@@ -39,13 +39,24 @@ struct LibraryRecord {
 // The givens row by row as row, column, digit triples.
 std::string MezokText(const solver::Grid81& givens);
 
+// The grid of a givens text as MezokText writes it (any group order). Throws kvadrix::Error
+// for a text the game would refuse.
+solver::Grid81 GivensOf(std::string_view mezok);
+
 // Numbers one level's puzzles 1..n in the order given and gives each its ID.
 std::vector<LibraryRecord> NumberLevel(char code, const std::vector<solver::Grid81>& puzzles);
 
 // Writes the records, in the order given, as an unchanged table: no change log, no RowState.
 void WriteLibrary(const std::filesystem::path& file, const std::vector<LibraryRecord>& records);
 
-// Level `index` of kLibraryQuotas from its own stream of `seed`: its puzzles, more givens first,
+// A library file's records in file order, read with the game's reader.
+std::vector<LibraryRecord> ReadLibrary(const std::filesystem::path& file);
+
+// Sorts a level's puzzles by difficulty score, easiest first; ties go to the puzzle with more
+// givens, then to the lower givens text, so the order depends on the puzzles alone.
+void OrderByDifficulty(std::vector<solver::Grid81>& puzzles);
+
+// Level `index` of kLibraryQuotas from its own stream of `seed`: its puzzles, easiest first,
 // numbered. Puzzles in `taken` are not made again; the new ones are added to it.
 std::vector<LibraryRecord> MakeLibraryLevel(size_t index, uint64_t seed,
                                             std::set<solver::Grid81>& taken);

@@ -1,5 +1,7 @@
 #include "support/ui/names_page.h"
 
+#include <QApplication>
+#include <QWindow>
 #include <QtTest>
 
 namespace kvadrix::test {
@@ -38,15 +40,40 @@ void Click(QWidget* widget) {
                     radio ? QPoint(6, widget->height() / 2) : widget->rect().center());
 }
 
+namespace {
+
+// The window of `target`, shown and active, with the focus on `target`.
+QWindow* FocusedWindow(QWidget* target) {
+  QWidget* window = target->window();
+  if (!window->isVisible()) {
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window)) qFatal("the window never showed");
+  }
+  if (QApplication::activeWindow() != window) {
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window)) qFatal("the window never became active");
+  }
+  target->setFocus(Qt::OtherFocusReason);
+  // A hidden or disabled widget cannot take the focus, and no user can press a key in it.
+  QWidget* focused = target->focusProxy() != nullptr ? target->focusProxy() : target;
+  if (QApplication::focusWidget() != focused) qFatal("the widget cannot take the keyboard focus");
+  return window->windowHandle();
+}
+
+}  // namespace
+
+void PressKey(QWidget* target, Qt::Key key) { QTest::keyClick(FocusedWindow(target), key); }
+
 void Type(QWidget* widget, const QString& text) {
+  QWindow* window = FocusedWindow(widget);
   for (qsizetype i = 0; i < text.size(); ++i) {
     const QChar c = text[i];
     if (c.unicode() < 128) {
-      QTest::keyClick(widget, c.toLatin1());
+      QTest::keyClick(window, c.toLatin1());
     } else {
       // One key for a whole character, a pair of surrogates included.
       const qsizetype length = c.isHighSurrogate() ? 2 : 1;
-      QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text.mid(i, length),
+      QTest::sendKeyEvent(QTest::Click, window, Qt::Key_unknown, text.mid(i, length),
                           Qt::NoModifier);
       i += length - 1;
     }

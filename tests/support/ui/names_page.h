@@ -46,6 +46,10 @@ struct NamesPage {
 };
 
 void Click(QWidget* widget);
+// A key as a user presses it: `target` takes the focus, as a click or Tab gives it, and the key
+// goes to its window, which hands it to whatever widget has the focus then.
+void PressKey(QWidget* target, Qt::Key key);
+
 // Types the text key by key, letters beyond ASCII included.
 void Type(QWidget* widget, const QString& text);
 // Empties the box, then types the text.

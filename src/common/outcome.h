@@ -2,10 +2,11 @@
 #include <string>
 #include <string_view>
 
-namespace kvadrix::players {
+namespace kvadrix {
 
-// What an action reports back to its handler: whether the change was made, and the text to
-// show (a refusal, or the confirmation of the change).
+// What a core operation reports back to its caller: whether it was done, and the text to show
+// (its refusal, a named constant of the operation, or the confirmation of the change). The core
+// refuses only this way; kvadrix::Error is for faults (a file that cannot be read or written).
 struct Outcome {
   bool done = false;
   std::string message;
@@ -19,4 +20,4 @@ Result Refused(std::string_view message) {
   return refused;
 }
 
-}  // namespace kvadrix::players
+}  // namespace kvadrix
