@@ -3,6 +3,7 @@
 // temporary folder, so a benchmark run is not mostly generation. A folder is generated in a
 // child process, which keeps its memory out of the benchmark's peak.
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,6 +21,13 @@ inline constexpr int kGeneratorVersion = 1;
 
 inline playfolder::FolderShape FamilyShape(int days) {
   return playfolder::FolderShape{.players = 5, .days = days, .games_per_day = 20, .seed = 1};
+}
+
+// The library's size and modification time: a changed library gives new folders.
+inline std::string LibraryStamp(const std::filesystem::path& library) {
+  struct stat info {};
+  if (::stat(library.c_str(), &info) != 0) throw std::runtime_error("no " + library.string());
+  return std::to_string(info.st_size) + "-" + std::to_string(info.st_mtim.tv_sec);
 }
 
 inline std::filesystem::path GeneratedFolder(const playfolder::FolderShape& shape) {

@@ -4,6 +4,7 @@
 #include <random>
 
 #include "common/error.h"
+#include "common/outcome.h"
 #include "players/add_player.h"
 #include "players/completion_records.h"
 #include "players/last_game.h"
@@ -86,7 +87,7 @@ void PlayHistoryOf(const FolderShape& shape, const std::filesystem::path& librar
   }
 }
 
-void Require(const players::Outcome& outcome) {
+void Require(const Outcome& outcome) {
   if (!outcome.done) throw Error("A játék nem menthető: " + outcome.message);
 }
 
