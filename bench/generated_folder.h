@@ -37,7 +37,7 @@ inline std::filesystem::path GeneratedFolder(const playfolder::FolderShape& shap
                           std::to_string(shape.players) + "-d" + std::to_string(shape.days) + "-g" +
                           std::to_string(shape.games_per_day) + "-s" + std::to_string(shape.seed) +
                           "-u" + std::to_string(shape.unfinished_share) + "-l" +
-                          std::to_string(std::filesystem::file_size(library));
+                          LibraryStamp(library);
   const std::filesystem::path cache =
       std::filesystem::temp_directory_path() / "kvadrix-playfolders";
   const std::filesystem::path folder = cache / key;
