@@ -1,5 +1,8 @@
-// first_frame PROGRAM [ARG...]: starts PROGRAM on the X display of $DISPLAY and prints the
-// microseconds from its exec to its first frame, then ends it.
+// first_frame [--peak] PROGRAM [ARG...]: starts PROGRAM on the X display of $DISPLAY and prints
+// the microseconds from its exec to its first frame, then ends it. With --peak it lets the
+// program settle first (asleep, and no CPU time spent for half a second: work it does after its
+// first frame, such as loading tables in the background, is done) and prints its peak resident
+// memory in kilobytes after the time.
 //
 // The first frame is the first drawing into one of the program's top-level windows, as the X
 // server's Damage extension reports it. Nothing inside the program is asked, so the game and the
@@ -10,6 +13,7 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/select.h>
 #include <sys/wait.h>
 #include <time.h>
@@ -17,6 +21,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
 
 namespace {
 
@@ -44,14 +52,54 @@ bool NextEvent(Display* display, XEvent* event, double deadline) {
   return true;
 }
 
+// The process's state letter and its CPU ticks so far, from /proc; state 0 once it is gone.
+struct ProcessProgress {
+  char state = 0;
+  unsigned long long ticks = 0;
+};
+
+ProcessProgress ReadProgress(pid_t pid) {
+  std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+  std::string line;
+  ProcessProgress progress;
+  if (!std::getline(in, line)) return progress;
+  // The command name may hold spaces; the fields after it are space separated.
+  std::istringstream fields(line.substr(line.rfind(')') + 2));
+  std::string skip;
+  fields >> progress.state;
+  for (int field = 4; field <= 13; ++field) fields >> skip;
+  unsigned long long user = 0, system = 0;
+  fields >> user >> system;
+  progress.ticks = user + system;
+  return progress;
+}
+
+// Waits until the program sleeps and spent no CPU time for half a second, or the deadline.
+void WaitUntilSettled(pid_t pid, double deadline) {
+  ProcessProgress last = ReadProgress(pid);
+  int quiet_polls = 0;
+  while (quiet_polls < 5 && Now() < deadline) {
+    usleep(100000);
+    const ProcessProgress now = ReadProgress(pid);
+    if (now.state == 0) return;
+    quiet_polls = (now.state == 'S' && now.ticks == last.ticks) ? quiet_polls + 1 : 0;
+    last = now;
+  }
+}
+
 // A window can be gone before its damage request arrives; that is no failure of the timing.
 int IgnoreError(Display*, XErrorEvent*) { return 0; }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  const bool peak = argc > 1 && std::strcmp(argv[1], "--peak") == 0;
+  if (peak) {
+    --argc;
+    ++argv;
+  }
   if (argc < 2) {
-    std::fprintf(stderr, "usage: first_frame PROGRAM [ARG...]\n");
+    std::fprintf(stderr, "usage: first_frame [--peak] PROGRAM [ARG...]\n");
     return 2;
   }
   Display* display = XOpenDisplay(nullptr);
@@ -89,14 +137,20 @@ int main(int argc, char* argv[]) {
       frame = Now();
     }
   }
+  if (frame != 0 && peak) WaitUntilSettled(child, frame + kGiveUpSeconds);
   kill(child, SIGTERM);
   int status = 0;
-  waitpid(child, &status, 0);
+  rusage usage{};
+  wait4(child, &status, 0, &usage);
   XCloseDisplay(display);
   if (frame == 0) {
     std::fprintf(stderr, "first_frame: %s drew nothing within %.0f s\n", argv[1], kGiveUpSeconds);
     return 1;
   }
-  std::printf("%.0f\n", (frame - start) * 1e6);
+  if (peak) {
+    std::printf("%.0f %ld\n", (frame - start) * 1e6, usage.ru_maxrss);
+  } else {
+    std::printf("%.0f\n", (frame - start) * 1e6);
+  }
   return 0;
 }

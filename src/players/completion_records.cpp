@@ -13,19 +13,27 @@
 
 namespace kvadrix::players {
 
-int32_t RecordResult(tables::TableStore& results, const std::filesystem::path& folder, int32_t key,
-                     int32_t puzzle_id, double start_time, double now) {
-  const auto ido =
-      static_cast<int32_t>(std::min<int64_t>(board::ElapsedTicks(start_time, now), INT32_MAX));
-  const tables::FolderLock lock(folder);
-  results.Refresh(folder / kResultFile);
-  tables::SavedChange change(results);
+void AppendResultRow(tables::TableStore& results, int32_t key, int32_t puzzle_id, double now,
+                     int32_t ido) {
   results.Append();
   results.FieldByName(kNevkod).SetAsInteger(key);
   results.FieldByName(kJatekkod).SetAsInteger(puzzle_id);
   results.FieldByName(kDatum).SetAsDateTime(now);
   results.FieldByName(kIdo).SetAsInteger(ido);
   results.Post();
+}
+
+int32_t ResultTicks(double start_time, double now) {
+  return static_cast<int32_t>(std::min<int64_t>(board::ElapsedTicks(start_time, now), INT32_MAX));
+}
+
+int32_t RecordResult(tables::TableStore& results, const std::filesystem::path& folder, int32_t key,
+                     int32_t puzzle_id, double start_time, double now) {
+  const int32_t ido = ResultTicks(start_time, now);
+  const tables::FolderLock lock(folder);
+  results.Refresh(folder / kResultFile);
+  tables::SavedChange change(results);
+  AppendResultRow(results, key, puzzle_id, now, ido);
   change.Save(folder / kResultFile);
   return ido;
 }

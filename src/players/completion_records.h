@@ -11,6 +11,13 @@
 
 namespace kvadrix::players {
 
+// The result row alone, in memory: `datum` the calendar day of `now`, `ido` as given. Tools that
+// build a play folder's history without saving after every game use it too.
+void AppendResultRow(tables::TableStore& results, int32_t key, int32_t puzzle_id, double now,
+                     int32_t ido);
+// The ticks from `start_time` to `now` a result stores, within the field's range.
+int32_t ResultTicks(double start_time, double now);
+
 // Appends the result row (`datum` the calendar day of `now`, `ido` the ticks from `start_time`
 // to `now`, both day counts) to the file as it is now and saves "eredmenyek.xml", under the
 // folder's lock. Returns `ido`.
