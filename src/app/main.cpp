@@ -1,5 +1,6 @@
 // Kvadrix: the game reads and writes its table files in the folder it is started in.
 #include <QApplication>
+#include <QIcon>
 
 #include "app/exit_signals.h"
 #include "app/qt_dialogs.h"
@@ -9,7 +10,16 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Sud"));
+  // The desktop ties the window to its launcher by the desktop id: WM_CLASS's class on X11 is
+  // the application name, the app id on Wayland the desktop file name. Messages keep the title
+  // "Sud" (QtDialogs).
+  QApplication::setApplicationName(QStringLiteral("hu.kvadrix.Kvadrix"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("hu.kvadrix.Kvadrix"));
+  QIcon icon;
+  for (const int size : {32, 64, 128, 256}) {
+    icon.addFile(QStringLiteral(":/icons/kvadrix-%1.png").arg(size), QSize(size, size));
+  }
+  QApplication::setWindowIcon(icon);
   kvadrix::widgets::InstallFontSubstitution();
 
   kvadrix::app::QtDialogs dialogs;
