@@ -19,6 +19,7 @@ Xvfb -displayfd 3 -screen 0 1024x800x24 -nolisten tcp 3>"$work/display" 2>/dev/n
 xvfb_pid=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
+export QT_QPA_PLATFORM=xcb  # the test run may have chosen offscreen for everything else
 mkdir "$work/play"
 cp "$library" "$work/play/sudoku.xml"
 (cd "$work/play" && exec "$program") >/dev/null 2>&1 &
