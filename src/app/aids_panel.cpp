@@ -106,8 +106,8 @@ void AidsPanel::Connect(HandlerGuard& guard) {
 }
 
 std::vector<QWidget*> AidsPanel::KeyedControls() const {
-  return {ui_.CBO,  ui_.CBE,    ui_.CBE2,    ui_.CBE3, ui_.CBE5D, ui_.CBX, ui_.CBU, ui_.CBE9,
-          ui_.Bfel, ui_.Bcsak1, ui_.Bteljes, ui_.rbk,  ui_.rbh,   ui_.rbm, ui_.cbsz};
+  return {ui_.CBO,  ui_.CBE, ui_.CBE2,   ui_.CBE3,    ui_.CBE5D, ui_.CBX, ui_.CBU, ui_.CBE9,
+          ui_.Bfel, ui_.Bel, ui_.Bcsak1, ui_.Bteljes, ui_.rbk,   ui_.rbh, ui_.rbm, ui_.cbsz};
 }
 
 void AidsPanel::CheckPreset(int szint) {

@@ -43,6 +43,8 @@ void Moves::BuildDigitButtons(QWidget* page) {
     QPushButton* button =
         MakeButton(ui_.UDO, name.constData(), caption, QRect(10 + 38 * i, 17, 30, 25));
     button->setFont(widgets::UiFont(13, true));
+    // The chosen digit shows as a pressed button, not only by the focus frame.
+    button->setCheckable(true);
     ui_.digit_buttons[digit] = button;
   }
 }
@@ -65,7 +67,16 @@ void Moves::ConnectMoveHandlers() {
   connect(aids.Bteljes, &QPushButton::clicked, this, guard_.Wrap([this] { BteljesClick(); }));
 }
 
-void Moves::DigitButtonClick(int digit) { session_.SelectDigit(digit); }
+void Moves::DigitButtonClick(int digit) {
+  session_.SelectDigit(digit);
+  ShowSelectedDigit();
+}
+
+void Moves::ShowSelectedDigit() {
+  const int selected = session_.state().selected_digit;
+  // A click toggles a checkable button; the chosen one stays pressed all the same.
+  for (int digit = 0; digit <= 9; ++digit) ui_.digit_buttons[digit]->setChecked(digit == selected);
+}
 
 void Moves::FocusDigitButton(int digit) { ui_.digit_buttons[digit]->setFocus(); }
 

@@ -35,6 +35,7 @@ class Moves : public QObject {
 
   void DigitButtonClick(int digit);  // B1Click..B9Click, B0Click
   void FocusDigitButton(int digit);
+  void ShowSelectedDigit();
   void FocusSelectedDigitButton();
   void PaintGame();  // the board, the count and "Vissza"
 

@@ -46,11 +46,14 @@ std::vector<QWidget*> PlayPage::KeyedControls() const {
   std::vector<QWidget*> keyed(digits.begin(), digits.end());
   for (QWidget* widget : aids_->KeyedControls()) keyed.push_back(widget);
   keyed.push_back(selection_->controls().Bbetoltes);
+  // The buttons beside them too, so a digit key after any button still chooses the digit.
+  keyed.push_back(selection_->controls().Bexcel);
+  keyed.push_back(moves_->controls().Bundo);
   return keyed;
 }
 
 void PlayPage::EnterPlayPage() {
-  session_.SelectDigit(1);
+  moves_->DigitButtonClick(1);
   moves_->FocusDigitButton(1);
   grid_.ShowBoard();
 }

@@ -2,6 +2,7 @@
 #include <QEvent>
 
 #include "app/grid.h"
+#include "app/moves.h"
 #include "app/names_page.h"
 #include "app/play_page.h"
 #include "app/selection.h"
@@ -39,7 +40,7 @@ void TTabla::FormCreate() {
   tables_.LoadAtStart(guard_);
   play_page_->selection().controls().Bexcel->setEnabled(false);
   session_.ResetBoard();  // the labels already show their first captions
-  session_.SelectDigit(1);
+  play_page_->moves().DigitButtonClick(1);
   tables_.cdsOsszes.CreateDataSet();
   play_page_->selection().PrepareFirstLevel();
   names_page_->ListPlayersAtStart();

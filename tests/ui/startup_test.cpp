@@ -5,9 +5,11 @@
 
 #include "support/ui/names_page.h"
 #include "support/ui/ui_fixtures.h"
+#include "support/ui/window_steps.h"
 
 using kvadrix::test::PlayFolder;
 using kvadrix::test::PressKey;
+using namespace kvadrix::test;
 using kvadrix::test::SmallLibrary;
 using kvadrix::test::WindowUnderTest;
 
@@ -147,6 +149,51 @@ class StartupTest : public QObject {
     QVERIFY(w.window->isVisible());
     PressKey(w.Find<QPushButton>("Btovabb"), Qt::Key_Escape);
     QVERIFY(!w.window->isVisible());
+  }
+
+  // After any button a digit key still chooses the digit, and the chosen digit's button shows
+  // pressed, whichever way it was chosen.
+  void DigitKeysAfterAnyButton() {
+    PlayFolder folder;
+    folder.WritePuzzles(SmallLibrary());
+    folder.WritePlayers({"Anna"});
+    WindowUnderTest w(folder);
+    QVERIFY(ShowWindow(w));
+    w.dialogs.answers = {false};
+    Click(w.Find<QPushButton>("Btovabb"));
+    w.dialogs.texts.clear();
+    LoadPuzzle(w, QStringLiteral("Könnyű"), QStringLiteral("1"));
+    auto checked = [&w] {
+      QString digits;
+      for (int digit = 0; digit <= 9; ++digit) {
+        if (w.Find<QPushButton>(qPrintable(QStringLiteral("B%1").arg(digit)))->isChecked())
+          digits += QString::number(digit);
+      }
+      return digits;
+    };
+    QCOMPARE(checked(), QStringLiteral("1"));
+    int moves = 0;  // two, so "Vissza" stays enabled after one undo
+    for (int row = 1; row <= 9 && moves < 2; ++row) {
+      for (int col = 1; col <= 9 && moves < 2; ++col) {
+        auto* cell = w.window->findChild<QLabel*>(QStringLiteral("L%1%2").arg(row).arg(col));
+        if (cell->text() != QStringLiteral("_")) continue;
+        Click(
+            w.Find<QPushButton>(qPrintable(QStringLiteral("B%1").arg(SolvedGridDigit(row, col)))));
+        QTest::mouseClick(cell, Qt::LeftButton);
+        ++moves;
+      }
+    }
+    QVERIFY(w.Find<QPushButton>("Bundo")->isEnabled());
+    Click(w.Find<QPushButton>("Bundo"));
+    PressKey(w.Find<QPushButton>("Bundo"), Qt::Key_3);
+    QCOMPARE(w.window->session().state().selected_digit, 3);
+    QCOMPARE(checked(), QStringLiteral("3"));
+    Click(w.Find<QPushButton>("B3"));  // a click on the chosen digit leaves it chosen
+    QCOMPARE(checked(), QStringLiteral("3"));
+    PressKey(w.Find<QPushButton>("Bexcel"), Qt::Key_0);
+    QCOMPARE(w.window->session().state().selected_digit, 0);
+    QCOMPARE(checked(), QStringLiteral("0"));
+    QVERIFY(w.dialogs.texts.empty());
   }
 
   void ExitButtonCloses() {
