@@ -39,5 +39,10 @@ case "$class" in
   *", \"$expected\"") ;;
   *) echo "WM_CLASS does not end in \"$expected\""; exit 1 ;;
 esac
-xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (32 x 32)' || { echo "no window icon"; exit 1; }
-echo "ok"
+# The icon property may follow the window's name by a moment.
+for _ in $(seq 100); do
+  xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (32 x 32)' && { echo "ok"; exit 0; }
+  sleep 0.1
+done
+echo "no window icon"
+exit 1
