@@ -80,10 +80,14 @@ void Moves::ShowSelectedDigit() {
 
 void Moves::FocusDigitButton(int digit) { ui_.digit_buttons[digit]->setFocus(); }
 
-void Moves::FocusSelectedDigitButton() { FocusDigitButton(session_.DigitToFocus()); }
+void Moves::FocusSelectedDigitButton() {
+  FocusDigitButton(session_.DigitToFocus());
+  ShowSelectedDigit();
+}
 
 void Moves::PaintGame() {
   play_.grid().PaintBoard();
+  ShowSelectedDigit();  // "Csak 1" and "Teljes" choose the digit they place
   ui_.Bundo->setEnabled(session_.state().undo_log.MoveCount() > 0);
 }
 

@@ -194,6 +194,9 @@ class StartupTest : public QObject {
     QCOMPARE(w.window->session().state().selected_digit, 0);
     QCOMPARE(checked(), QStringLiteral("0"));
     QVERIFY(w.dialogs.texts.empty());
+    Click(w.Find<QPushButton>("Bcsak1"));  // it chooses the digit it places
+    QCOMPARE(checked(), QString::number(w.window->session().state().selected_digit));
+    QVERIFY(!checked().isEmpty() && checked() != QStringLiteral("0"));
   }
 
   void ExitButtonCloses() {
