@@ -76,6 +76,16 @@ inline bool IsKnownState(int32_t state) {
          state == kModified;
 }
 
+// Where the rows of the file the data was read from begin, so that a save can copy the bytes of
+// unchanged rows from that file instead of writing them anew. Known only when the file is
+// byte for byte what the writer makes of the data as it was read.
+struct FileLayout {
+  bool known = false;
+  uint32_t log_end = 0;              // just past the change log's last number
+  uint32_t rows_end = 0;             // where "</ROWDATA>" begins
+  std::vector<uint32_t> row_begins;  // where each record's "<ROW" begins
+};
+
 struct TableData {
   std::vector<FieldDef> fields;
   std::vector<FieldType> types;  // one per field, checked when the fields were set
@@ -84,6 +94,7 @@ struct TableData {
   std::vector<uint32_t> change_log;  // three numbers per change
   std::vector<Attribute> params;     // in file order; a CHANGE_LOG entry keeps the log's place
   std::vector<std::vector<Attribute>> param_elements;  // PARAM children, written back as read
+  FileLayout layout;  // of the file the data was read from
 
   // Drops the records (not the log and the properties, which a file may give first).
   // Throws kvadrix::Error for a field type the store does not know or a repeated name.
