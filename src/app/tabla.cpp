@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include "app/input_hold.h"
 #include "app/keys.h"
 #include "app/names_page.h"
 #include "app/play_page.h"

@@ -24,6 +24,7 @@ class TFInfo;
 }  // namespace kvadrix::info
 namespace kvadrix::app {
 
+class InputHold;
 class NamesPage;
 class PlayPage;
 class SummaryPage;
@@ -54,6 +55,8 @@ class TTabla : public QMainWindow {
   ~TTabla() override;
 
   bool StartupFailed() const { return startup_failed_; }
+  // The results and the last games are read after the window appears; clicks wait for them.
+  bool PlayHistoryLoaded() const { return tables_.PlayHistoryLoaded(); }
   // A game whose clock runs is remembered as unfinished, as closing the window does; returns
   // why it could not be (empty when stored, or when no game runs).
   std::string StoreGameInPlay();
@@ -88,6 +91,7 @@ class TTabla : public QMainWindow {
   std::unique_ptr<SummaryPage> summary_page_;
   info::TFInfo* info_ = nullptr;
   bool startup_failed_ = false;
+  std::unique_ptr<InputHold> input_hold_;  // the user's input until the play history is in
 };
 
 }  // namespace kvadrix::app

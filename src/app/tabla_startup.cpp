@@ -2,6 +2,7 @@
 #include <QEvent>
 
 #include "app/grid.h"
+#include "app/input_hold.h"
 #include "app/moves.h"
 #include "app/names_page.h"
 #include "app/play_page.h"
@@ -44,6 +45,11 @@ void TTabla::FormCreate() {
   tables_.cdsOsszes.CreateDataSet();
   play_page_->selection().PrepareFirstLevel();
   names_page_->ListPlayersAtStart();
+  input_hold_ = std::make_unique<InputHold>(this);
+  tables_.LoadPlayHistory(this, [this](const std::vector<std::string>& errors) {
+    for (const std::string& error : errors) guard_.Inform(error);
+    input_hold_->Release();
+  });
 }
 
 void TTabla::FormActivate() {

@@ -1,7 +1,12 @@
 #pragma once
 // The window's five tables and the folder of their files.
+#include <QObject>
 #include <filesystem>
+#include <functional>
+#include <string>
 #include <string_view>
+#include <thread>
+#include <vector>
 
 #include "players/player_tables.h"
 #include "tables/table_store.h"
@@ -10,8 +15,21 @@ namespace kvadrix::app {
 
 class HandlerGuard;
 
+// While one lives, the worker that reads the play history waits before it reads: tests act in
+// the moments before the history is in, which a user meets only on a slow disk.
+class ScopedPlayHistoryPause {
+ public:
+  ScopedPlayHistoryPause();
+  ~ScopedPlayHistoryPause();  // lets a waiting worker go
+  ScopedPlayHistoryPause(const ScopedPlayHistoryPause&) = delete;
+  ScopedPlayHistoryPause& operator=(const ScopedPlayHistoryPause&) = delete;
+
+  static bool Active();
+};
+
 struct TableSet {
   explicit TableSet(std::filesystem::path folder);
+  ~TableSet();  // waits for a load still running
 
   std::filesystem::path File(std::string_view name) const { return work_dir / name; }
   players::PlayerData Players() { return {cdsjatekosok, cdsEredmenyek, cdsUtolso}; }
@@ -21,6 +39,12 @@ struct TableSet {
   // Each table file loads on its own: a damaged one is reported and stays closed, so its later
   // uses repeat its error and its file is never saved over, while the other tables work.
   void LoadAtStart(HandlerGuard& guard);
+  // The results and the last games grow with every game played (tens of megabytes after years
+  // of play), and the first page needs neither: they are read on a worker thread after the
+  // window appears, the results already ordered by time, and put in place on the thread of
+  // context, which then runs loaded with the errors of the files that did not load.
+  void LoadPlayHistory(QObject* context, std::function<void(std::vector<std::string>)> loaded);
+  bool PlayHistoryLoaded() const { return !history_loader_.joinable(); }
 
   std::filesystem::path work_dir;
   tables::TableStore cds;  // the puzzles, indexed by ID
@@ -28,6 +52,9 @@ struct TableSet {
   tables::TableStore cdsEredmenyek;
   tables::TableStore cdsUtolso;
   tables::TableStore cdsOsszes;  // the summary, built in memory
+
+ private:
+  std::thread history_loader_;
 };
 
 }  // namespace kvadrix::app

@@ -94,7 +94,7 @@ struct TableData {
   std::vector<uint32_t> change_log;  // three numbers per change
   std::vector<Attribute> params;     // in file order; a CHANGE_LOG entry keeps the log's place
   std::vector<std::vector<Attribute>> param_elements;  // PARAM children, written back as read
-  FileLayout layout;  // of the file the data was read from
+  FileLayout layout;                                   // of the file the data was read from
 
   // Drops the records (not the log and the properties, which a file may give first).
   // Throws kvadrix::Error for a field type the store does not know or a repeated name.

@@ -4,6 +4,7 @@
 #include <QTableView>
 #include <QtTest>
 
+#include "app/table_set.h"
 #include "players/player_tables.h"
 #include "support/ui/names_page.h"
 #include "support/ui/ui_fixtures.h"
@@ -214,6 +215,33 @@ class PlayEntryTest : public QObject {
     w.clock.AdvanceTicks(50);
     w.window->close();
     QCOMPARE(folder.ReadText("utolso.xml"), before);
+  }
+
+  // The results and the last games are read after the window appears. Clicks that come before
+  // they are in wait for them and then happen in order, as if the user had been slower.
+  void ClicksBeforeThePlayHistoryIsInWaitForIt() {
+    PlayFolder folder;
+    folder.WritePuzzles(SmallLibrary(3, 2));
+    folder.WritePlayers({"Anna"});
+    folder.WriteLastGames({{101, 20001, false, 300}});
+    auto pause = std::make_unique<kvadrix::app::ScopedPlayHistoryPause>();
+    WindowUnderTest w(folder);
+    ShowWindow(w);
+    w.dialogs.answers = {true};
+    Click(w.Find<QPushButton>("Btovabb"));
+    ClickTab(w, 2);
+    QTest::qWait(30);  // the window keeps running its events meanwhile
+    QVERIFY(!w.window->PlayHistoryLoaded());
+    QCOMPARE(TakeTexts(w), Texts{});
+    QCOMPARE(w.Find<QTabWidget>("TB")->currentIndex(), 0);
+
+    pause.reset();
+    w.WaitForPlayHistory();
+    QCOMPARE(TakeTexts(w), Texts{"Az utolsó befejezettlen játéka a/az: Közepes/1. Betöltsem?"});
+    QCOMPARE(w.window->session().PuzzleId(), 20001);
+    QVERIFY(ClockRuns(w));
+    QCOMPARE(w.Find<QTabWidget>("TB")->currentIndex(), 2);
+    QVERIFY(!BoardShown(w));
   }
 
   void DamagedLastGamesStoreNothingAtClosing() {

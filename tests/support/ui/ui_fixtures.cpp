@@ -1,8 +1,10 @@
 #include "support/ui/ui_fixtures.h"
 
+#include <QCoreApplication>
 #include <fstream>
 #include <sstream>
 
+#include "app/table_set.h"
 #include "players/player_tables.h"
 #include "puzzles/puzzle_table.h"
 #include "tables/folder_lock.h"
@@ -131,6 +133,14 @@ WindowUnderTest::WindowUnderTest(const PlayFolder& folder, QSize screen_size)
     : screen(screen_size) {
   window = std::make_unique<app::TTabla>(dialogs, clock, random, folder.Path(),
                                          [this] { return screen; });
+  if (!app::ScopedPlayHistoryPause::Active()) WaitForPlayHistory();
+}
+
+void WindowUnderTest::WaitForPlayHistory() const {
+  // As a user would, the steps start once the tables read after the first frame are in.
+  while (!window->PlayHistoryLoaded()) {
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
 }
 
 }  // namespace kvadrix::test

@@ -84,7 +84,9 @@ std::vector<PuzzleRecord> SmallLibrary(int count_e = 3, int count_a = 2);
 
 // The window with its seams; screen 1280 x 1024 unless told.
 struct WindowUnderTest {
+  // Waits for the tables read after the first frame, unless a ScopedPlayHistoryPause holds them.
   explicit WindowUnderTest(const PlayFolder& folder, QSize screen = QSize(1280, 1024));
+  void WaitForPlayHistory() const;
   ScriptedDialogs dialogs;
   ManualClock clock;
   ScriptedRandom random;
