@@ -57,6 +57,8 @@ class TTabla : public QMainWindow {
   bool StartupFailed() const { return startup_failed_; }
   // The results and the last games are read after the window appears; clicks wait for them.
   bool PlayHistoryLoaded() const { return tables_.PlayHistoryLoaded(); }
+  // Starts reading it now, if that has not started yet.
+  void LoadPlayHistory();
   // A game whose clock runs is remembered as unfinished, as closing the window does; returns
   // why it could not be (empty when stored, or when no game runs).
   std::string StoreGameInPlay();
@@ -67,6 +69,7 @@ class TTabla : public QMainWindow {
 
  protected:
   void changeEvent(QEvent* event) override;      // runs FormActivate
+  bool event(QEvent* event) override;            // reads the play history after the first frame
   void closeEvent(QCloseEvent* event) override;  // runs FormClose
   void keyPressEvent(QKeyEvent* event) override;
 

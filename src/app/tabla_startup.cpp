@@ -1,5 +1,7 @@
 // Creating and activating the main window.
 #include <QEvent>
+#include <QTimer>
+#include <chrono>
 
 #include "app/grid.h"
 #include "app/input_hold.h"
@@ -19,6 +21,7 @@ constexpr int kWindowHeight = 731;  // also the smallest the window may be made
 constexpr int kTallScreenExtra = 20;
 constexpr int kTallScreen = 768;
 constexpr int kSmallScreenWidth = 1024;
+constexpr std::chrono::milliseconds kFirstFrameWait{300};
 
 }  // namespace
 
@@ -46,10 +49,26 @@ void TTabla::FormCreate() {
   play_page_->selection().PrepareFirstLevel();
   names_page_->ListPlayersAtStart();
   input_hold_ = std::make_unique<InputHold>(this);
+}
+
+void TTabla::LoadPlayHistory() {
+  if (startup_failed_ || tables_.PlayHistoryStarted()) return;
   tables_.LoadPlayHistory(this, [this](const std::vector<std::string>& errors) {
     for (const std::string& error : errors) guard_.Inform(error);
     input_hold_->Release();
   });
+}
+
+// The play history is read once the first frame is on the screen, so reading it takes nothing
+// from the frame; if no frame comes soon after showing (an unmapped window), it is read anyway.
+bool TTabla::event(QEvent* event) {
+  const bool handled = QMainWindow::event(event);
+  if (event->type() == QEvent::UpdateRequest) {
+    LoadPlayHistory();
+  } else if (event->type() == QEvent::Show && !tables_.PlayHistoryStarted()) {
+    QTimer::singleShot(kFirstFrameWait, this, [this] { LoadPlayHistory(); });
+  }
+  return handled;
 }
 
 void TTabla::FormActivate() {

@@ -62,6 +62,7 @@ void TableSet::LoadPlayHistory(QObject* context,
                                std::function<void(std::vector<std::string>)> loaded) {
   // The worker fills stores of its own; the window's stores change only on the window's
   // thread, in one step, so nothing reads a half-loaded table.
+  history_started_ = true;
   history_loader_ = std::thread([this, context, loaded = std::move(loaded)]() mutable {
     WaitWhilePaused();
     auto results = std::make_shared<tables::TableStore>(players::MakeResultTable());
@@ -76,6 +77,7 @@ void TableSet::LoadPlayHistory(QObject* context,
           history_loader_.join();
           cdsEredmenyek = std::move(*results);
           cdsUtolso = std::move(*last_games);
+          history_loaded_ = true;
           loaded(std::move(*errors));
         },
         Qt::QueuedConnection);

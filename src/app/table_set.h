@@ -44,7 +44,8 @@ struct TableSet {
   // window appears, the results already ordered by time, and put in place on the thread of
   // context, which then runs loaded with the errors of the files that did not load.
   void LoadPlayHistory(QObject* context, std::function<void(std::vector<std::string>)> loaded);
-  bool PlayHistoryLoaded() const { return !history_loader_.joinable(); }
+  bool PlayHistoryStarted() const { return history_started_; }
+  bool PlayHistoryLoaded() const { return history_loaded_; }
 
   std::filesystem::path work_dir;
   tables::TableStore cds;  // the puzzles, indexed by ID
@@ -55,6 +56,8 @@ struct TableSet {
 
  private:
   std::thread history_loader_;
+  bool history_started_ = false;
+  bool history_loaded_ = false;
 };
 
 }  // namespace kvadrix::app

@@ -138,6 +138,8 @@ WindowUnderTest::WindowUnderTest(const PlayFolder& folder, QSize screen_size)
 
 void WindowUnderTest::WaitForPlayHistory() const {
   // As a user would, the steps start once the tables read after the first frame are in.
+  if (window->StartupFailed()) return;
+  window->LoadPlayHistory();  // shown or not
   while (!window->PlayHistoryLoaded()) {
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   }
