@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstring>
+#include <functional>
 #include <utility>
 
 #include "common/error.h"
@@ -97,6 +98,55 @@ void WriteAll(FileWriter& writer, int fd, std::string_view bytes) {
     }
     if (written == 0) ThrowSystemError(ENOSPC);  // no progress: nothing more fits
     bytes.remove_prefix(static_cast<size_t>(written));
+  }
+}
+
+// Where the kernel cannot copy between the two files, the bytes pass through memory.
+bool CopyUnsupported(int error_number) {
+  return error_number == EXDEV || error_number == ENOSYS || error_number == EOPNOTSUPP ||
+         error_number == EINVAL;
+}
+
+[[noreturn]] void ThrowChangedMeanwhile() { throw Error("a fájl a mentés közben megváltozott"); }
+
+void ReadAndWrite(FileWriter& writer, int from, off_t offset, uint64_t size, int to) {
+  constexpr size_t kChunk = size_t{1} << 20;
+  const auto buffer = std::make_unique_for_overwrite<char[]>(std::min<uint64_t>(size, kChunk));
+  while (size > 0) {
+    const ssize_t got = ::pread(from, buffer.get(), std::min<uint64_t>(size, kChunk), offset);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      ThrowSystemError(errno);
+    }
+    if (got == 0) ThrowChangedMeanwhile();  // the old file is shorter than it was
+    WriteAll(writer, to, std::string_view(buffer.get(), static_cast<size_t>(got)));
+    offset += got;
+    size -= static_cast<uint64_t>(got);
+  }
+}
+
+void CopyAll(FileWriter& writer, int from, uint64_t offset, uint64_t size, int to) {
+  off_t position = static_cast<off_t>(offset);
+  while (size > 0) {
+    const ssize_t copied = writer.CopyRange(from, &position, to, size);
+    if (copied < 0) {
+      if (errno == EINTR) continue;
+      if (!CopyUnsupported(errno)) ThrowSystemError(errno);
+      ReadAndWrite(writer, from, position, size, to);
+      return;
+    }
+    if (copied == 0) ThrowChangedMeanwhile();
+    size -= static_cast<uint64_t>(copied);
+  }
+}
+
+void WriteSpliced(FileWriter& writer, int old_fd, const SplicedContent& content, int fd) {
+  for (const SplicedContent::Piece& piece : content.pieces) {
+    if (piece.from_old) {
+      CopyAll(writer, old_fd, piece.offset, piece.size, fd);
+    } else {
+      WriteAll(writer, fd, std::string_view(content.text).substr(piece.offset, piece.size));
+    }
   }
 }
 
@@ -251,8 +301,11 @@ bool ReadWholeFile(const std::filesystem::path& file, FileBytes& bytes, ReadFail
   }
 }
 
-PreparedFile PrepareReplacement(const std::filesystem::path& link_or_file, std::string_view bytes,
-                                bool owner_only) {
+namespace {
+
+// The new content, written to the temporary file by write_content.
+PreparedFile PrepareWith(const std::filesystem::path& link_or_file, bool owner_only,
+                         const std::function<void(FileWriter&, int)>& write_content) {
   // Through a symbolic link the file it points to is replaced, not the link.
   struct stat link_info;
   std::filesystem::path file = link_or_file;
@@ -276,7 +329,7 @@ PreparedFile PrepareReplacement(const std::filesystem::path& link_or_file, std::
       const mode_t mode = owner_only ? 0600 : (old_info.st_mode & 07777);
       if (writer.ChangeMode(fd.get(), mode) != 0) ThrowSystemError(errno);
     }
-    WriteAll(writer, fd.get(), bytes);
+    write_content(writer, fd.get());
     if (writer.Sync(fd.get()) != 0) ThrowSystemError(errno);
     if (writer.Close(fd.Release()) != 0) ThrowSystemError(errno);
   } catch (...) {
@@ -284,6 +337,14 @@ PreparedFile PrepareReplacement(const std::filesystem::path& link_or_file, std::
     throw;
   }
   return PreparedFile{file, temporary};
+}
+
+}  // namespace
+
+PreparedFile PrepareReplacement(const std::filesystem::path& link_or_file, std::string_view bytes,
+                                bool owner_only) {
+  return PrepareWith(link_or_file, owner_only,
+                     [bytes](FileWriter& writer, int fd) { WriteAll(writer, fd, bytes); });
 }
 
 FileIdentity CommitReplacement(const PreparedFile& prepared) {
@@ -297,6 +358,26 @@ FileIdentity CommitReplacement(const PreparedFile& prepared) {
 FileIdentity ReplaceFileAtomically(const std::filesystem::path& link_or_file,
                                    std::string_view bytes, bool owner_only) {
   const PreparedFile prepared = PrepareReplacement(link_or_file, bytes, owner_only);
+  try {
+    return CommitReplacement(prepared);
+  } catch (...) {
+    CurrentFileWriter().Unlink(prepared.temporary);
+    throw;
+  }
+}
+
+std::optional<FileIdentity> ReplaceFileBySplice(const std::filesystem::path& link_or_file,
+                                                const SplicedContent& content,
+                                                const FileIdentity& expected, bool owner_only) {
+  const FileDescriptor old_fd(::open(link_or_file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  struct stat old_info;
+  if (old_fd.get() < 0 || ::fstat(old_fd.get(), &old_info) != 0 || !S_ISREG(old_info.st_mode) ||
+      IdentityOf(old_info) != expected) {
+    return std::nullopt;
+  }
+  const PreparedFile prepared = PrepareWith(
+      link_or_file, owner_only,
+      [&](FileWriter& writer, int fd) { WriteSpliced(writer, old_fd.get(), content, fd); });
   try {
     return CommitReplacement(prepared);
   } catch (...) {
