@@ -224,7 +224,7 @@ std::string TableStore::Impl::BytesToSave(const std::filesystem::path& path, Fil
   return WriteTableFile(data, layout);
 }
 
-bool TableStore::Impl::SpliceSave(const std::filesystem::path& path) {
+bool TableStore::Impl::PlanSplice(const std::filesystem::path& path, SplicePlan& plan) {
   const size_t file_records = on_disk.states.size();
   if (!on_disk.usable || !file_known || file != path || on_disk.intact_records != file_records ||
       on_disk.intact_log != on_disk.log_size || CurrentIdentity(path) != file_identity) {
@@ -240,17 +240,7 @@ bool TableStore::Impl::SpliceSave(const std::filesystem::path& path) {
   }
   std::sort(changed.begin(), changed.end());
   changed.erase(std::unique(changed.begin(), changed.end()), changed.end());
-  SplicedContent content;
-  FileLayout layout;
-  if (!SpliceTableFile(data, data.layout, on_disk.log_size, changed, content, layout)) {
-    return false;
-  }
-  const std::optional<FileIdentity> identity =
-      ReplaceFileBySplice(path, content, file_identity, owner_only);
-  if (!identity) return false;
-  RememberFile(path, *identity);
-  RememberFileContents(std::move(layout));
-  return true;
+  return SpliceTableFile(data, data.layout, on_disk.log_size, changed, plan.content, plan.layout);
 }
 
 void TableStore::LoadOrCreate(const std::filesystem::path& file) {
@@ -315,19 +305,32 @@ std::string TableStore::SaveToBytes() {
 void TableStore::SaveToFile(const std::filesystem::path& file) {
   Impl& impl = *impl_;
   impl.CheckSavable(file);
-  try {
-    if (impl.SpliceSave(file)) return;
-  } catch (const Error& error) {
-    throw Error(std::string("A(z) ") + Quoted(file.string()) +
-                " fájl nem menthető: " + error.what() + ".");
+  // A value the file cannot hold is refused with its own message, before anything is written.
+  const auto fail = [&file](const Error& error) {
+    return Error(std::string("A(z) ") + Quoted(file.string()) +
+                 " fájl nem menthető: " + error.what() + ".");
+  };
+  Impl::SplicePlan plan;
+  if (impl.PlanSplice(file, plan)) {
+    std::optional<FileIdentity> identity;
+    try {
+      identity = ReplaceFileBySplice(file, plan.content, impl.file_identity, impl.owner_only);
+    } catch (const Error& error) {
+      throw fail(error);
+    }
+    if (identity) {
+      impl.RememberFile(file, *identity);
+      impl.RememberFileContents(std::move(plan.layout));
+      return;
+    }
   }
+  // Written whole: the file is not the one the store knows, or its layout is not known.
   FileLayout layout;
   const std::string bytes = WriteTableFile(impl.data, &layout);
   try {
     impl.RememberFile(file, ReplaceFileAtomically(file, bytes, impl.owner_only));
   } catch (const Error& error) {
-    throw Error(std::string("A(z) ") + Quoted(file.string()) +
-                " fájl nem menthető: " + error.what() + ".");
+    throw fail(error);
   }
   impl.RememberFileContents(std::move(layout));
 }

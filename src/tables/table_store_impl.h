@@ -91,9 +91,14 @@ struct TableStore::Impl {
   void CheckSavable(const std::filesystem::path& path);
   // The table as WriteTableFile gives it, refused for a file that failed to load.
   std::string BytesToSave(const std::filesystem::path& path, FileLayout* layout);
-  // Saves by splicing the remembered file when it is still the one saved or loaded last and the
-  // data only grew and changed rows since; false when the file must be written whole.
-  bool SpliceSave(const std::filesystem::path& path);
+  // The remembered file spliced into what the data is now, when it is still the file saved or
+  // loaded last and the data only grew and changed rows since; false when the file must be
+  // written whole. Throws for a value the file cannot hold.
+  struct SplicePlan {
+    SplicedContent content;
+    FileLayout layout;  // of the spliced file
+  };
+  bool PlanSplice(const std::filesystem::path& path, SplicePlan& plan);
   void CheckDeclaredFields(const TableData& loaded) const;
   void CheckRequiredFields(const TableData& loaded) const;
   std::vector<int> BindIndex(const std::vector<FieldDef>& fields) const;
