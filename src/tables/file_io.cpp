@@ -382,8 +382,15 @@ PreparedFile PrepareWith(const std::filesystem::path& link_or_file, bool owner_o
 
 PreparedFile PrepareReplacement(const std::filesystem::path& link_or_file, std::string_view bytes,
                                 bool owner_only) {
-  return PrepareWith(link_or_file, owner_only,
-                     [bytes](FileWriter& writer, int fd) { WriteAll(writer, fd, bytes); });
+  return PrepareWith(link_or_file, owner_only, [bytes](FileWriter& writer, int fd) {
+    EarlyWriteback writeback(fd);
+    for (std::string_view rest = bytes; !rest.empty();) {
+      const std::string_view piece = rest.substr(0, EarlyWriteback::kStep);
+      WriteAll(writer, fd, piece);
+      writeback.Wrote(piece.size());
+      rest.remove_prefix(piece.size());
+    }
+  });
 }
 
 FileIdentity CommitReplacement(const PreparedFile& prepared) {
