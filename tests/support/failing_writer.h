@@ -9,7 +9,7 @@
 
 namespace kvadrix::tables::testing {
 
-enum class WriterCall { kNone, kOpen, kChangeMode, kWrite, kCopy, kSync, kClose, kRename };
+enum class WriterCall { kNone, kOpen, kChangeMode, kWrite, kSync, kClose, kRename };
 
 class FailingWriter : public FileWriter {
  public:
@@ -32,7 +32,6 @@ class FailingWriter : public FileWriter {
     return Filling([&](size_t allowed) { return FileWriter::Write(fd, data, allowed); }, size);
   }
   ssize_t CopyRange(int from_fd, off_t* from_offset, int to_fd, size_t size) override {
-    if (Fails(WriterCall::kCopy)) return -1;
     if (call_ != WriterCall::kWrite)
       return FileWriter::CopyRange(from_fd, from_offset, to_fd, size);
     const ssize_t copied = Filling(
