@@ -10,6 +10,9 @@
 #include <cerrno>
 #include <charconv>
 #include <cstring>
+#include <functional>
+#include <system_error>
+#include <thread>
 #include <utility>
 
 #include "common/error.h"
@@ -97,6 +100,92 @@ void WriteAll(FileWriter& writer, int fd, std::string_view bytes) {
     }
     if (written == 0) ThrowSystemError(ENOSPC);  // no progress: nothing more fits
     bytes.remove_prefix(static_cast<size_t>(written));
+  }
+}
+
+// Where the kernel cannot copy between the two files, the bytes pass through memory.
+bool CopyUnsupported(int error_number) {
+  return error_number == EXDEV || error_number == ENOSYS || error_number == EOPNOTSUPP ||
+         error_number == EINVAL;
+}
+
+[[noreturn]] void ThrowChangedMeanwhile() { throw Error("a fájl időközben megváltozott"); }
+
+// Starts the disk writing what is written so far, piece by piece, so that the flush at the end
+// waits for the last piece only rather than for the whole file.
+class EarlyWriteback {
+ public:
+  static constexpr uint64_t kStep = uint64_t{4} << 20;
+  explicit EarlyWriteback(int fd) : fd_(fd) {}
+  void Wrote(uint64_t size) {
+    written_ += size;
+    if (written_ - started_ < kStep) return;
+    ::sync_file_range(fd_, static_cast<off_t>(started_), static_cast<off_t>(written_ - started_),
+                      SYNC_FILE_RANGE_WRITE);  // only a hint: the flush still makes it durable
+    started_ = written_;
+  }
+
+ private:
+  int fd_;
+  uint64_t written_ = 0;
+  uint64_t started_ = 0;
+};
+
+void ReadAndWrite(FileWriter& writer, int from, off_t offset, uint64_t size, int to,
+                  EarlyWriteback& writeback) {
+  constexpr size_t kChunk = size_t{1} << 20;
+  const auto buffer = std::make_unique_for_overwrite<char[]>(std::min<uint64_t>(size, kChunk));
+  while (size > 0) {
+    const ssize_t got = ::pread(from, buffer.get(), std::min<uint64_t>(size, kChunk), offset);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      ThrowSystemError(errno);
+    }
+    if (got == 0) ThrowChangedMeanwhile();  // the old file is shorter than it was
+    WriteAll(writer, to, std::string_view(buffer.get(), static_cast<size_t>(got)));
+    writeback.Wrote(static_cast<uint64_t>(got));
+    offset += got;
+    size -= static_cast<uint64_t>(got);
+  }
+}
+
+void CopyAll(FileWriter& writer, int from, uint64_t offset, uint64_t size, int to,
+             EarlyWriteback& writeback) {
+  off_t position = static_cast<off_t>(offset);
+  while (size > 0) {
+    const ssize_t copied =
+        writer.CopyRange(from, &position, to, std::min(size, EarlyWriteback::kStep));
+    if (copied < 0) {
+      if (errno == EINTR) continue;
+      if (!CopyUnsupported(errno)) ThrowSystemError(errno);
+      ReadAndWrite(writer, from, position, size, to, writeback);
+      return;
+    }
+    if (copied == 0) ThrowChangedMeanwhile();
+    writeback.Wrote(static_cast<uint64_t>(copied));
+    size -= static_cast<uint64_t>(copied);
+  }
+}
+
+void WriteSpliced(FileWriter& writer, int old_fd, const SplicedContent& content, int fd) {
+  EarlyWriteback writeback(fd);
+  for (const SplicedContent::Piece& piece : content.pieces) {
+    if (piece.from_old) {
+      CopyAll(writer, old_fd, piece.offset, piece.size, fd, writeback);
+    } else {
+      WriteAll(writer, fd, std::string_view(content.text).substr(piece.offset, piece.size));
+      writeback.Wrote(piece.size);
+    }
+  }
+}
+
+// The last descriptor of a replaced file frees its pages and blocks as it closes, which for a
+// table of years takes tens of milliseconds; the save does not wait for that.
+void CloseInBackground(int fd) {
+  try {
+    std::thread([fd] { ::close(fd); }).detach();
+  } catch (const std::system_error&) {
+    ::close(fd);
   }
 }
 
@@ -251,8 +340,11 @@ bool ReadWholeFile(const std::filesystem::path& file, FileBytes& bytes, ReadFail
   }
 }
 
-PreparedFile PrepareReplacement(const std::filesystem::path& link_or_file, std::string_view bytes,
-                                bool owner_only) {
+namespace {
+
+// The new content, written to the temporary file by write_content.
+PreparedFile PrepareWith(const std::filesystem::path& link_or_file, bool owner_only,
+                         const std::function<void(FileWriter&, int)>& write_content) {
   // Through a symbolic link the file it points to is replaced, not the link.
   struct stat link_info;
   std::filesystem::path file = link_or_file;
@@ -276,7 +368,7 @@ PreparedFile PrepareReplacement(const std::filesystem::path& link_or_file, std::
       const mode_t mode = owner_only ? 0600 : (old_info.st_mode & 07777);
       if (writer.ChangeMode(fd.get(), mode) != 0) ThrowSystemError(errno);
     }
-    WriteAll(writer, fd.get(), bytes);
+    write_content(writer, fd.get());
     if (writer.Sync(fd.get()) != 0) ThrowSystemError(errno);
     if (writer.Close(fd.Release()) != 0) ThrowSystemError(errno);
   } catch (...) {
@@ -284,6 +376,21 @@ PreparedFile PrepareReplacement(const std::filesystem::path& link_or_file, std::
     throw;
   }
   return PreparedFile{file, temporary};
+}
+
+}  // namespace
+
+PreparedFile PrepareReplacement(const std::filesystem::path& link_or_file, std::string_view bytes,
+                                bool owner_only) {
+  return PrepareWith(link_or_file, owner_only, [bytes](FileWriter& writer, int fd) {
+    EarlyWriteback writeback(fd);
+    for (std::string_view rest = bytes; !rest.empty();) {
+      const std::string_view piece = rest.substr(0, EarlyWriteback::kStep);
+      WriteAll(writer, fd, piece);
+      writeback.Wrote(piece.size());
+      rest.remove_prefix(piece.size());
+    }
+  });
 }
 
 FileIdentity CommitReplacement(const PreparedFile& prepared) {
@@ -303,6 +410,29 @@ FileIdentity ReplaceFileAtomically(const std::filesystem::path& link_or_file,
     CurrentFileWriter().Unlink(prepared.temporary);
     throw;
   }
+}
+
+std::optional<FileIdentity> ReplaceFileBySplice(const std::filesystem::path& link_or_file,
+                                                const SplicedContent& content,
+                                                const FileIdentity& expected, bool owner_only) {
+  FileDescriptor old_fd(::open(link_or_file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  struct stat old_info;
+  if (old_fd.get() < 0 || ::fstat(old_fd.get(), &old_info) != 0 || !S_ISREG(old_info.st_mode) ||
+      IdentityOf(old_info) != expected) {
+    return std::nullopt;
+  }
+  const PreparedFile prepared = PrepareWith(
+      link_or_file, owner_only,
+      [&](FileWriter& writer, int fd) { WriteSpliced(writer, old_fd.get(), content, fd); });
+  FileIdentity identity;
+  try {
+    identity = CommitReplacement(prepared);
+  } catch (...) {
+    CurrentFileWriter().Unlink(prepared.temporary);
+    throw;
+  }
+  CloseInBackground(old_fd.Release());
+  return identity;
 }
 
 }  // namespace kvadrix::tables

@@ -6,8 +6,10 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kvadrix::tables {
 
@@ -58,6 +60,24 @@ bool ReadWholeFile(const std::filesystem::path& file, FileBytes& bytes, ReadFail
 // Returns what the file now is.
 FileIdentity ReplaceFileAtomically(const std::filesystem::path& file, std::string_view bytes,
                                    bool owner_only);
+
+// New content told as ranges of the file it replaces and new text, in order.
+struct SplicedContent {
+  struct Piece {
+    bool from_old;  // a range of the replaced file, else of text
+    uint64_t offset;
+    uint64_t size;
+  };
+  std::string text;
+  std::vector<Piece> pieces;
+};
+
+// ReplaceFileAtomically with spliced content: the old file's ranges are copied inside the kernel
+// where it can (FileWriter::CopyRange), else read and written. Returns nothing, having changed
+// nothing, when the file is no longer the one expected; the caller then writes it whole.
+std::optional<FileIdentity> ReplaceFileBySplice(const std::filesystem::path& file,
+                                                const SplicedContent& content,
+                                                const FileIdentity& expected, bool owner_only);
 
 // The two halves of that replace, for files that must be replaced together: the new content
 // written and flushed beside the file (through a symbolic link, beside its target), and the

@@ -22,6 +22,10 @@ int FileWriter::ChangeMode(int fd, mode_t mode) { return ::fchmod(fd, mode); }
 
 ssize_t FileWriter::Write(int fd, const char* data, size_t size) { return ::write(fd, data, size); }
 
+ssize_t FileWriter::CopyRange(int from_fd, off_t* from_offset, int to_fd, size_t size) {
+  return ::copy_file_range(from_fd, from_offset, to_fd, nullptr, size, 0);
+}
+
 int FileWriter::Sync(int fd) { return ::fsync(fd); }
 
 int FileWriter::Close(int fd) { return ::close(fd); }

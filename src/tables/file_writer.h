@@ -15,6 +15,8 @@ class FileWriter {
   virtual int Open(const std::filesystem::path& file, int flags, mode_t mode);
   virtual int ChangeMode(int fd, mode_t mode);
   virtual ssize_t Write(int fd, const char* data, size_t size);
+  // copy_file_range from an offset of one file to the position of another.
+  virtual ssize_t CopyRange(int from_fd, off_t* from_offset, int to_fd, size_t size);
   virtual int Sync(int fd);
   virtual int Close(int fd);
   virtual int Rename(const std::filesystem::path& from, const std::filesystem::path& to);

@@ -89,6 +89,7 @@ void TableStore::Impl::Open(TableData new_data) {
     throw;
   }
   data = std::move(new_data);
+  RememberFileContents(std::move(data.layout));
   filter = std::move(new_filter);
   active = true;
   ++generation;
@@ -110,6 +111,7 @@ void TableStore::Impl::Close() {
   cursor = 0;
   eof = true;
   data = TableData();
+  RememberFileContents(FileLayout());
   cleared.clear();
   if (!declared_fields.empty()) data.SetFields(declared_fields);
   if (was_active) Notify();
@@ -193,7 +195,18 @@ void TableStore::Impl::RememberFile(const std::filesystem::path& path,
   file_known = true;
 }
 
-std::string TableStore::Impl::BytesToSave(const std::filesystem::path& path) {
+void TableStore::Impl::RememberFileContents(FileLayout layout) {
+  data.layout = std::move(layout);
+  on_disk.usable = data.layout.known && !data.change_log.empty() &&
+                   data.layout.row_begins.size() == data.RecordCount();
+  on_disk.states.clear();
+  on_disk.touched_values.clear();
+  if (on_disk.usable) on_disk.states = data.states;
+  on_disk.log_size = on_disk.intact_log = on_disk.usable ? data.change_log.size() : 0;
+  on_disk.intact_records = on_disk.states.size();
+}
+
+void TableStore::Impl::CheckSavable(const std::filesystem::path& path) {
   RequireActive();
   PostPending();
   const std::filesystem::path normal = Normalized(path);
@@ -204,7 +217,30 @@ std::string TableStore::Impl::BytesToSave(const std::filesystem::path& path) {
                   "benne lévő adatok megmaradjanak.");
     }
   }
-  return WriteTableFile(data);
+}
+
+std::string TableStore::Impl::BytesToSave(const std::filesystem::path& path, FileLayout* layout) {
+  CheckSavable(path);
+  return WriteTableFile(data, layout);
+}
+
+bool TableStore::Impl::PlanSplice(const std::filesystem::path& path, SplicePlan& plan) {
+  const size_t file_records = on_disk.states.size();
+  if (!on_disk.usable || !file_known || file != path || on_disk.intact_records != file_records ||
+      on_disk.intact_log != on_disk.log_size || CurrentIdentity(path) != file_identity) {
+    return false;
+  }
+  // The file's rows that differ now: a changed state, or values cleared or restored.
+  std::vector<uint32_t> changed;
+  for (const uint32_t record : on_disk.touched_values) {
+    if (record < file_records) changed.push_back(record);
+  }
+  for (uint32_t record = 0; record < file_records; ++record) {
+    if (data.states[record] != on_disk.states[record]) changed.push_back(record);
+  }
+  std::sort(changed.begin(), changed.end());
+  changed.erase(std::unique(changed.begin(), changed.end()), changed.end());
+  return SpliceTableFile(data, data.layout, on_disk.log_size, changed, plan.content, plan.layout);
 }
 
 void TableStore::LoadOrCreate(const std::filesystem::path& file) {
@@ -267,20 +303,44 @@ std::string TableStore::SaveToBytes() {
 }
 
 void TableStore::SaveToFile(const std::filesystem::path& file) {
-  const std::string bytes = impl_->BytesToSave(file);
-  try {
-    impl_->RememberFile(file, ReplaceFileAtomically(file, bytes, impl_->owner_only));
-  } catch (const Error& error) {
-    throw Error(std::string("A(z) ") + Quoted(file.string()) +
-                " fájl nem menthető: " + error.what() + ".");
+  Impl& impl = *impl_;
+  impl.CheckSavable(file);
+  // A value the file cannot hold is refused with its own message, before anything is written.
+  const auto fail = [&file](const Error& error) {
+    return Error(std::string("A(z) ") + Quoted(file.string()) +
+                 " fájl nem menthető: " + error.what() + ".");
+  };
+  Impl::SplicePlan plan;
+  if (impl.PlanSplice(file, plan)) {
+    std::optional<FileIdentity> identity;
+    try {
+      identity = ReplaceFileBySplice(file, plan.content, impl.file_identity, impl.owner_only);
+    } catch (const Error& error) {
+      throw fail(error);
+    }
+    if (identity) {
+      impl.RememberFile(file, *identity);
+      impl.RememberFileContents(std::move(plan.layout));
+      return;
+    }
   }
+  // Written whole: the file is not the one the store knows, or its layout is not known.
+  FileLayout layout;
+  const std::string bytes = WriteTableFile(impl.data, &layout);
+  try {
+    impl.RememberFile(file, ReplaceFileAtomically(file, bytes, impl.owner_only));
+  } catch (const Error& error) {
+    throw fail(error);
+  }
+  impl.RememberFileContents(std::move(layout));
 }
 
 void TableStore::SaveToFilesTogether(const std::filesystem::path& folder,
                                      const std::vector<FileOfStore>& stores) {
   std::vector<std::string> contents;
-  for (const FileOfStore& entry : stores) {
-    contents.push_back(entry.store->impl_->BytesToSave(entry.file));
+  std::vector<FileLayout> layouts(stores.size());
+  for (size_t i = 0; i < stores.size(); ++i) {
+    contents.push_back(stores[i].store->impl_->BytesToSave(stores[i].file, &layouts[i]));
   }
   std::vector<Replacement> replacements;
   for (size_t i = 0; i < stores.size(); ++i) {
@@ -289,6 +349,7 @@ void TableStore::SaveToFilesTogether(const std::filesystem::path& folder,
   const std::vector<FileIdentity> identities = ReplaceFilesTogether(folder, replacements);
   for (size_t i = 0; i < stores.size(); ++i) {
     stores[i].store->impl_->RememberFile(stores[i].file, identities[i]);
+    stores[i].store->impl_->RememberFileContents(std::move(layouts[i]));
   }
 }
 
@@ -308,6 +369,7 @@ void TableStore::EmptyDataSet() {
   ++impl_->generation;
   impl_->cleared.clear();
   impl_->data.ClearRecords();
+  impl_->on_disk.intact_records = impl_->on_disk.intact_log = 0;
   impl_->view.Rebuild(impl_->data);
   impl_->MoveToFirst();
   impl_->Notify();

@@ -209,11 +209,15 @@ void TableStore::RollBack(const Checkpoint& checkpoint) {
   while (impl.cleared.size() > checkpoint.cleared_count) {
     const Impl::ClearedValue& value = impl.cleared.back();
     impl.data.columns[value.field].RestoreValue(value.record);
+    impl.on_disk.touched_values.push_back(value.record);
     impl.cleared.pop_back();
   }
   impl.data.TruncateRecords(checkpoint.records);
   impl.data.states = checkpoint.states;
   impl.data.change_log.resize(std::min(checkpoint.log_size, impl.data.change_log.size()));
+  Impl::OnDisk& on_disk = impl.on_disk;
+  on_disk.intact_records = std::min<size_t>(on_disk.intact_records, checkpoint.records);
+  on_disk.intact_log = std::min(on_disk.intact_log, checkpoint.log_size);
   impl.view.Rebuild(impl.data);
   if (checkpoint.current) {
     impl.PlaceCursorOn(*checkpoint.current);
@@ -257,6 +261,7 @@ void TableStore::ClearHiddenValues(int record, std::span<const int> fields) {
     Column& column = impl.data.columns[field];
     if (column.IsNull(index)) continue;  // a rollback must not turn a null into a value
     column.ClearValue(index);
+    impl.on_disk.touched_values.push_back(index);
     impl.cleared.push_back(Impl::ClearedValue{index, field});
   }
 }

@@ -51,6 +51,18 @@ struct TableStore::Impl {
   std::filesystem::path file;
   FileIdentity file_identity;
   bool file_known = false;
+  // What that file holds, when data.layout knows where its rows are, so that a save can splice
+  // the file: the first on_disk.states.size() records (in those states) and log entries.
+  struct OnDisk {
+    bool usable = false;
+    decltype(TableData::states) states;
+    size_t log_size = 0;
+    // How many of the data's records and log entries are still those of the file: a rollback
+    // or an emptied table drops some, and what comes anew in their place is not the file's.
+    size_t intact_records = 0;
+    size_t intact_log = 0;
+    std::vector<uint32_t> touched_values;  // records whose values were cleared or restored
+  } on_disk;
 
   std::function<void()> listener;
   int controls_disabled = 0;
@@ -73,8 +85,20 @@ struct TableStore::Impl {
   void Close();
   void Load(std::string_view bytes, const std::string& file_name, bool* file_fault);
   void RememberFile(const std::filesystem::path& path, const FileIdentity& identity);
+  // The data now is what the file holds, laid out as layout says (or unknown).
+  void RememberFileContents(FileLayout layout);
+  // Refuses a file that failed to load; posts the pending record.
+  void CheckSavable(const std::filesystem::path& path);
   // The table as WriteTableFile gives it, refused for a file that failed to load.
-  std::string BytesToSave(const std::filesystem::path& path);
+  std::string BytesToSave(const std::filesystem::path& path, FileLayout* layout);
+  // The remembered file spliced into what the data is now, when it is still the file saved or
+  // loaded last and the data only grew and changed rows since; false when the file must be
+  // written whole. Throws for a value the file cannot hold.
+  struct SplicePlan {
+    SplicedContent content;
+    FileLayout layout;  // of the spliced file
+  };
+  bool PlanSplice(const std::filesystem::path& path, SplicePlan& plan);
   void CheckDeclaredFields(const TableData& loaded) const;
   void CheckRequiredFields(const TableData& loaded) const;
   std::vector<int> BindIndex(const std::vector<FieldDef>& fields) const;

@@ -70,20 +70,25 @@ std::string ChangeLogText(const std::vector<uint32_t>& change_log) {
   return text;
 }
 
-void AppendParams(std::string& out, const TableData& data) {
+void AppendLog(std::string& out, const TableData& data, FileLayout* layout) {
+  AppendAttribute(out, kChangeLogParam, ChangeLogText(data.change_log));
+  if (layout != nullptr) layout->log_end = static_cast<uint32_t>(out.size() - 1);  // before '"'
+}
+
+void AppendParams(std::string& out, const TableData& data, FileLayout* layout) {
   out += "<PARAMS";
   // The log keeps the place it had in a loaded file; a new log comes first.
   bool log_has_place = false;
   for (const Attribute& param : data.params) log_has_place |= param.name == kChangeLogParam;
   const bool has_log = !data.change_log.empty();
   if (has_log && !log_has_place) {
-    AppendAttribute(out, kChangeLogParam, ChangeLogText(data.change_log));
+    AppendLog(out, data, layout);
   }
   for (const Attribute& param : data.params) {
     if (param.name != kChangeLogParam) {
       AppendAttribute(out, param.name, param.value);
     } else if (has_log) {
-      AppendAttribute(out, kChangeLogParam, ChangeLogText(data.change_log));
+      AppendLog(out, data, layout);
     }
   }
   if (data.param_elements.empty()) {
@@ -122,52 +127,178 @@ void AppendValue(std::string& out, const TableData& data, uint32_t record, size_
   }
 }
 
-void AppendRows(std::string& out, const TableData& data) {
-  // Each value starts with ` attrname="`, encoded once for all rows.
-  std::vector<std::string> openings;
-  for (const FieldDef& field : data.fields) {
-    std::string opening = " ";
-    if (!AppendEscapedCp1250(opening, AttrNameOf(field))) {
-      ThrowUnstorable("a(z) \"" + field.name + "\" mező neve", AttrNameOf(field));
+// Writes rows, each value opening with ` attrname="`, encoded once for all rows.
+class RowWriter {
+ public:
+  explicit RowWriter(const TableData& data) : data_(data) {
+    for (const FieldDef& field : data.fields) {
+      std::string opening = " ";
+      if (!AppendEscapedCp1250(opening, AttrNameOf(field))) {
+        ThrowUnstorable("a(z) \"" + field.name + "\" mező neve", AttrNameOf(field));
+      }
+      opening += "=\"";
+      openings_.push_back(std::move(opening));
     }
-    opening += "=\"";
-    openings.push_back(std::move(opening));
   }
-  // With an empty log the file holds the visible records only; otherwise every version.
-  const bool all_records = !data.change_log.empty();
-  for (uint32_t record = 0; record < data.RecordCount(); ++record) {
-    const int32_t state = data.states[record];
-    if (!all_records && !IsVisibleState(state)) continue;
+
+  void Append(std::string& out, uint32_t record) const {
+    const int32_t state = data_.states[record];
     out += "<ROW";
     if (state != kUnchanged) {
       out += " RowState=\"";
       AppendInteger(out, state);
       out += '"';
     }
-    for (size_t field = 0; field < data.fields.size(); ++field) {
-      if (data.columns[field].IsNull(record)) continue;
-      out += openings[field];
-      AppendValue(out, data, record, field);
+    for (size_t field = 0; field < data_.fields.size(); ++field) {
+      if (data_.columns[field].IsNull(record)) continue;
+      out += openings_[field];
+      AppendValue(out, data_, record, field);
       out += '"';
     }
     out += "/>";
   }
+
+ private:
+  const TableData& data_;
+  std::vector<std::string> openings_;
+};
+
+// With an empty log the file holds the visible records only; otherwise every version, and the
+// layout gets where each begins.
+void AppendRows(std::string& out, const TableData& data, FileLayout* layout) {
+  const RowWriter rows(data);
+  const bool all_records = !data.change_log.empty();
+  if (layout != nullptr && all_records) layout->row_begins.reserve(data.RecordCount());
+  for (uint32_t record = 0; record < data.RecordCount(); ++record) {
+    if (!all_records && !IsVisibleState(data.states[record])) continue;
+    if (layout != nullptr && all_records) {
+      layout->row_begins.push_back(static_cast<uint32_t>(out.size()));
+    }
+    rows.Append(out, record);
+  }
 }
+
+constexpr std::string_view kTail = "</ROWDATA></DATAPACKET>";
+
+// Offsets are kept in 32 bits; a table file is far below that (kMaxTableFileBytes).
+bool FitsLayout(size_t size) { return size <= UINT32_MAX; }
 
 }  // namespace
 
-std::string WriteTableFile(const TableData& data) {
+std::string WriteTableFile(const TableData& data) { return WriteTableFile(data, nullptr); }
+
+std::string WriteTableFile(const TableData& data, FileLayout* layout) {
+  if (layout != nullptr) *layout = FileLayout();
   std::string out;
   out.reserve(256 + data.RecordCount() * (16 + data.fields.size() * 16) +
               data.change_log.size() * 7);
   out += kHead;
   for (const FieldDef& field : data.fields) AppendField(out, field);
   out += "</FIELDS>";
-  AppendParams(out, data);
+  AppendParams(out, data, layout);
   out += "</METADATA><ROWDATA>";
-  AppendRows(out, data);
-  out += "</ROWDATA></DATAPACKET>";
+  AppendRows(out, data, layout);
+  if (layout != nullptr) {
+    layout->rows_end = static_cast<uint32_t>(out.size());
+    layout->known = !data.change_log.empty() && FitsLayout(out.size());
+    if (!layout->known) *layout = FileLayout();
+  }
+  out += kTail;
   return out;
+}
+
+namespace {
+
+// Pieces in order, neighbouring text pieces joined.
+class PieceList {
+ public:
+  explicit PieceList(SplicedContent& content) : content_(content) {}
+  void Copy(uint64_t begin, uint64_t end) {
+    if (end > begin) content_.pieces.push_back({true, begin, end - begin});
+  }
+  // Takes the text appended since the last piece.
+  void TakeText() {
+    const uint64_t end = content_.text.size();
+    if (end == text_taken_) return;
+    if (!content_.pieces.empty() && !content_.pieces.back().from_old) {
+      content_.pieces.back().size += end - text_taken_;
+    } else {
+      content_.pieces.push_back({false, text_taken_, end - text_taken_});
+    }
+    text_taken_ = end;
+  }
+  uint64_t PendingText() const { return content_.text.size() - text_taken_; }
+
+ private:
+  SplicedContent& content_;
+  uint64_t text_taken_ = 0;
+};
+
+}  // namespace
+
+bool SpliceTableFile(const TableData& data, const FileLayout& old_layout, size_t old_log_size,
+                     std::span<const uint32_t> changed_rows, SplicedContent& content,
+                     FileLayout& new_layout) {
+  const std::vector<uint32_t>& old_begins = old_layout.row_begins;
+  const uint32_t old_records = static_cast<uint32_t>(old_begins.size());
+  if (!old_layout.known || old_log_size == 0 || data.change_log.size() < old_log_size ||
+      data.RecordCount() < old_records ||
+      (!changed_rows.empty() && changed_rows.back() >= old_records)) {
+    return false;
+  }
+  content = SplicedContent();
+  new_layout = FileLayout();
+  std::string& text = content.text;
+  PieceList pieces(content);
+
+  pieces.Copy(0, old_layout.log_end);
+  for (size_t i = old_log_size; i < data.change_log.size(); ++i) {
+    text += ' ';
+    AppendInteger(text, data.change_log[i]);
+  }
+  int64_t shift = static_cast<int64_t>(text.size());  // new offset minus old, so far
+  pieces.TakeText();
+  new_layout.log_end = static_cast<uint32_t>(old_layout.log_end + shift);
+
+  std::vector<uint32_t>& new_begins = new_layout.row_begins;
+  new_begins.resize(data.RecordCount());
+  const auto shift_rows = [&](uint32_t from, uint32_t to) {
+    for (uint32_t row = from; row < to; ++row) {
+      new_begins[row] = static_cast<uint32_t>(old_begins[row] + shift);
+    }
+  };
+  const RowWriter rows(data);
+  uint64_t copied_to = old_layout.log_end;
+  uint32_t next_row = 0;  // rows before it have their new offsets
+  for (const uint32_t row : changed_rows) {
+    shift_rows(next_row, row);
+    pieces.Copy(copied_to, old_begins[row]);
+    const size_t before = text.size();
+    rows.Append(text, row);
+    pieces.TakeText();
+    new_begins[row] = static_cast<uint32_t>(old_begins[row] + shift);
+    const uint64_t old_end = row + 1 < old_records ? old_begins[row + 1] : old_layout.rows_end;
+    shift += static_cast<int64_t>(text.size() - before) -
+             static_cast<int64_t>(old_end - old_begins[row]);
+    copied_to = old_end;
+    next_row = row + 1;
+  }
+  shift_rows(next_row, old_records);
+  pieces.Copy(copied_to, old_layout.rows_end);
+
+  const uint64_t appended_at = old_layout.rows_end + shift;
+  const size_t appended_text = text.size();
+  for (uint32_t record = old_records; record < data.RecordCount(); ++record) {
+    new_begins[record] = static_cast<uint32_t>(appended_at + (text.size() - appended_text));
+    rows.Append(text, record);
+  }
+  const uint64_t rows_end = appended_at + (text.size() - appended_text);
+  if (!FitsLayout(rows_end + kTail.size())) return false;
+  new_layout.rows_end = static_cast<uint32_t>(rows_end);
+  text += kTail;
+  pieces.TakeText();
+  new_layout.known = true;
+  return true;
 }
 
 }  // namespace kvadrix::tables

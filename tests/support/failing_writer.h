@@ -1,6 +1,7 @@
 #pragma once
 // A file writer that makes one chosen call fail, as a full disk, a failing flush or a folder
 // that cannot be written would; every other call reaches the real file system.
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 
@@ -25,15 +26,19 @@ class FailingWriter : public FileWriter {
   int ChangeMode(int fd, mode_t mode) override {
     return Fails(WriterCall::kChangeMode) ? -1 : FileWriter::ChangeMode(fd, mode);
   }
+  // A full disk fails copies as it fails writes, after the same number of bytes.
   ssize_t Write(int fd, const char* data, size_t size) override {
     if (call_ != WriterCall::kWrite) return FileWriter::Write(fd, data, size);
-    if (written_ < written_before_) {
-      const ssize_t done = FileWriter::Write(fd, data, std::min(size, written_before_ - written_));
-      if (done > 0) written_ += static_cast<size_t>(done);
-      return done;
-    }
-    errno = error_number_;
-    return error_number_ == 0 ? 0 : -1;  // 0: a write that makes no progress
+    return Filling([&](size_t allowed) { return FileWriter::Write(fd, data, allowed); }, size);
+  }
+  ssize_t CopyRange(int from_fd, off_t* from_offset, int to_fd, size_t size) override {
+    if (call_ != WriterCall::kWrite)
+      return FileWriter::CopyRange(from_fd, from_offset, to_fd, size);
+    const ssize_t copied = Filling(
+        [&](size_t allowed) { return FileWriter::CopyRange(from_fd, from_offset, to_fd, allowed); },
+        size);
+    if (copied == 0) errno = ENOSPC;  // for a copy, 0 would mean the source ended
+    return copied == 0 ? -1 : copied;
   }
   int Sync(int fd) override { return Fails(WriterCall::kSync) ? -1 : FileWriter::Sync(fd); }
   int Close(int fd) override {
@@ -54,6 +59,17 @@ class FailingWriter : public FileWriter {
     if (call != call_) return false;
     errno = error_number_;
     return true;
+  }
+
+  template <typename Put>
+  ssize_t Filling(Put put, size_t size) {
+    if (written_ < written_before_) {
+      const ssize_t done = put(std::min(size, written_before_ - written_));
+      if (done > 0) written_ += static_cast<size_t>(done);
+      return done;
+    }
+    errno = error_number_;
+    return error_number_ == 0 ? 0 : -1;  // 0: a write that makes no progress
   }
 
   WriterCall call_;
