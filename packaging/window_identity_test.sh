@@ -25,7 +25,7 @@ cp "$library" "$work/play/sudoku.xml"
 (cd "$work/play" && exec "$program") >/dev/null 2>&1 &
 game_pid=$!
 window=""
-for _ in $(seq 100); do
+for _ in $(seq 300); do
   window=$(xdotool search --name '^Kvadrix v' 2>/dev/null | head -n 1 || true)
   [ -n "$window" ] && break
   sleep 0.1
@@ -40,7 +40,7 @@ case "$class" in
   *) echo "WM_CLASS does not end in \"$expected\""; exit 1 ;;
 esac
 # The icon property may follow the window's name by a moment.
-for _ in $(seq 100); do
+for _ in $(seq 300); do
   xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (32 x 32)' && { echo "ok"; exit 0; }
   sleep 0.1
 done
