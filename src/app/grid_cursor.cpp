@@ -48,7 +48,8 @@ void GridCursor::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      Cell()->Press();
+      // A held key would press the filled cell again and again, each press refused aloud.
+      if (!event->isAutoRepeat()) Cell()->Press();
       return;
     default:
       break;
