@@ -33,7 +33,8 @@ class ClickableLabelAccessible : public QAccessibleWidget {
   }
   QStringList actionNames() const override { return {pressAction()}; }
   void doAction(const QString& action) override {
-    if (action == pressAction() && widget()->isEnabled()) Label()->Press();
+    // As a click: nothing on a label that is hidden or switched off.
+    if (action == pressAction() && widget()->isVisible() && widget()->isEnabled()) Label()->Press();
   }
 
  private:
