@@ -13,8 +13,7 @@ namespace {
 constexpr char kLiveProperty[] = "kvadrix_live";
 constexpr char kCursorProperty[] = "kvadrix_cursor";
 
-// A clickable label as a button: its press action is its click (the widget's own action
-// interface, which knows only the focus, takes it). A cell under the keyboard
+// A clickable label as a button whose press action is its click. A cell under the keyboard
 // cursor reports the focus, so a screen reader follows the cursor.
 class ClickableLabelAccessible : public QAccessibleWidget {
  public:
