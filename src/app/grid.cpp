@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QString>
 
+#include "app/accessibles.h"
 #include "app/cell_accessibility.h"
 #include "widgets/ui_look.h"
 
@@ -86,6 +87,7 @@ void Grid::Build(QWidget* parent, QLabel* remaining_count) {
     const BoxPlace& place = kBoxPlaces[box];
     QGroupBox* group = MakeBox(parent, QStringLiteral("GB%1").arg(box), place.colour);
     group->setGeometry(place.left, place.top, kBoxWidth, kBoxHeight);
+    group->setAccessibleName(QStringLiteral("%1. blokk").arg(box));
     ui_.boxes[box] = group;
     const int r0 = board::BoxFirstRow(box), c0 = board::BoxFirstCol(box);
     for (int i = 1; i <= 3; ++i) {
@@ -113,10 +115,30 @@ void Grid::Build(QWidget* parent, QLabel* remaining_count) {
       }
     }
   }
-  // Each band of boxes overlaps the top of the band below by a few pixels; the upper band lies
-  // on top, so its bottom row of candidates stays whole.
-  for (int box = 9; box >= 1; --box) ui_.boxes[box]->raise();
+  StackBoxes();
+  QRect area = ui_.GB22->geometry();
+  for (int box = 1; box <= 9; ++box) area = area.united(ui_.boxes[box]->geometry());
+  // Made after the boxes, so it lies over them and comes after them in the Tab order.
+  ui_.cursor = new GridCursor(parent, area.adjusted(-8, -8, 8, 8), [this](int row, int col) {
+    return GridCursor::CellLabels{ui_.digit_labels[row][col], ui_.candidate_labels[row][col]};
+  });
   HideBoard();  // the name page comes first, without the grid
+}
+
+void Grid::StackBoxes() {
+  // Each band of boxes overlaps the top of the band below by a few pixels, and each box its
+  // right neighbour by one; the earlier box lies on top, so its bottom row of candidates stays
+  // whole. Restacking would reorder the boxes among their siblings, so each later box leaves out
+  // what the earlier ones cover instead.
+  for (int box = 2; box <= 9; ++box) {
+    QGroupBox* group = ui_.boxes[box];
+    QRegion shown(group->rect());
+    for (int earlier = 1; earlier < box; ++earlier) {
+      const QRect covered = ui_.boxes[earlier]->geometry().intersected(group->geometry());
+      if (!covered.isEmpty()) shown -= covered.translated(-group->pos());
+    }
+    if (shown != QRegion(group->rect())) group->setMask(shown);
+  }
 }
 
 std::optional<Grid::CellLabels> Grid::LocateCellLabels(int row, int col) const {
@@ -139,7 +161,14 @@ void Grid::PaintBoard() {
   for (int row = 1; row <= 9; ++row) {
     for (int col = 1; col <= 9; ++col) PaintCell(row, col);
   }
-  remaining_count_->setText(QString::number(session_.state().remaining_count));
+  ShowRemainingCount();
+}
+
+void Grid::ShowRemainingCount() {
+  const QString count = QString::number(session_.state().remaining_count);
+  if (remaining_count_->text() == count) return;
+  remaining_count_->setText(count);
+  AnnounceLabel(remaining_count_);
 }
 
 void Grid::ResetBoard() {
@@ -154,9 +183,7 @@ void Grid::SetGivenCell(int row, int col, int digit) {
   UpdateRemainingCount();
 }
 
-void Grid::UpdateRemainingCount() {
-  remaining_count_->setText(QString::number(session_.state().remaining_count));
-}
+void Grid::UpdateRemainingCount() { ShowRemainingCount(); }
 
 void Grid::ColourPlayerCells() {
   session_.ColourPlayerCells();
@@ -166,11 +193,13 @@ void Grid::ColourPlayerCells() {
 void Grid::ShowBoard() {
   for (int box = 1; box <= 9; ++box) ui_.boxes[box]->show();
   ui_.GB22->show();
+  ui_.cursor->show();
 }
 
 void Grid::HideBoard() {
   for (int box = 1; box <= 9; ++box) ui_.boxes[box]->hide();
   ui_.GB22->hide();
+  ui_.cursor->hide();
 }
 
 void Grid::ShowCandidateLabels(bool shown) {

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string_view>
 
+#include "app/grid_cursor.h"
 #include "board/cells.h"
 #include "game/game_session.h"
 #include "solver/candidate_view.h"
@@ -24,6 +25,7 @@ class Grid : public solver::CandidateView {
     QGroupBox* GB22 = nullptr;
     std::array<std::array<widgets::ClickableLabel*, 10>, 10> digit_labels{};
     std::array<std::array<QLabel*, 10>, 10> candidate_labels{};
+    GridCursor* cursor = nullptr;  // the keyboard's way through the cells
   };
   struct CellLabels {
     widgets::ClickableLabel* digit;
@@ -53,6 +55,11 @@ class Grid : public solver::CandidateView {
   void ShowCandidates(int row, int col, std::string_view text) override;
 
  private:
+  // Each box is stacked above the ones after it where they overlap, yet stays in reading order
+  // among its siblings, the order assistive tools list them in.
+  void StackBoxes();
+  // The remaining count, announced when it changes.
+  void ShowRemainingCount();
   // The accessible names of a cell's two labels, from the game state.
   void NameCell(int row, int col);
 

@@ -50,9 +50,17 @@ void Moves::BuildDigitButtons(QWidget* page) {
 }
 
 void Moves::ConnectMoveHandlers() {
+  // Whatever presses a digit button down chooses its digit: a click, Space, or an assistive
+  // tool's toggle action, which toggles a checkable button without clicking it. Letting the
+  // chosen one up leaves it chosen, and pressed, as a click on it does.
   for (int digit = 0; digit <= 9; ++digit) {
-    connect(ui_.digit_buttons[digit], &QPushButton::clicked, this,
-            guard_.Wrap([this, digit] { DigitButtonClick(digit); }));
+    connect(ui_.digit_buttons[digit], &QPushButton::toggled, this, [this, digit](bool down) {
+      guard_.Run([this, digit, down] {
+        const bool chosen = session_.state().selected_digit == digit;
+        if (down && !chosen) DigitButtonClick(digit);
+        if (!down && chosen) ShowSelectedDigit();
+      });
+    });
   }
   const Grid::Controls& grid = play_.grid().controls();
   for (int row = 1; row <= 9; ++row) {
@@ -61,6 +69,9 @@ void Moves::ConnectMoveHandlers() {
               guard_.Wrap([this, row, col] { LClick(row, col); }));
     }
   }
+  // The digit keys on the grid choose the digit and leave the focus on the grid.
+  grid.cursor->OnDigitKey(
+      [this](int digit) { guard_.Run([this, digit] { DigitButtonClick(digit); }); });
   const AidsPanel::Controls& aids = play_.aids().controls();
   connect(ui_.Bundo, &QPushButton::clicked, this, guard_.Wrap([this] { BundoClick(); }));
   connect(aids.Bcsak1, &QPushButton::clicked, this, guard_.Wrap([this] { Bcsak1Click(); }));

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPointer>
 
+#include "app/accessibles.h"
 #include "app/aids_panel.h"
 #include "app/clock_panel.h"
 #include "app/desktop_open.h"
@@ -33,6 +34,7 @@ PlayPage::PlayPage(QWidget* window, QWidget* page, QWidget* grid_parent, game::G
   ui_.Lmaradt = MakeYellowLabel(ui_.GroupBox10, "Lmaradt", QStringLiteral("81"),
                                 QRect(10, 17, 50, 24), 20, true);
   ui_.Lmaradt->setAlignment(Qt::AlignCenter);
+  MakeLiveLabel(ui_.Lmaradt, QStringLiteral("Hátralévő mezők"));
   ui_.Button1 = MakeButton(page, "Button1", QStringLiteral("Kilépés"), QRect(640, 88, 110, 30));
   ui_.Button1->setFont(widgets::UiFont(13, true));
   grid_.Build(grid_parent, ui_.Lmaradt);

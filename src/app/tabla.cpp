@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include "app/accessibles.h"
 #include "app/input_hold.h"
 #include "app/keys.h"
 #include "app/names_page.h"
@@ -53,6 +54,7 @@ TTabla::TTabla(Dialogs& dialogs, const Clock& clock, RandomSource& random,
       screen_size_(screen_size ? std::move(screen_size) : ScreenSize(PrimaryScreenSize)),
       tables_(std::move(work_dir)),
       session_(clock) {
+  InstallAccessibles();  // before any control is asked for its interface
   BuildWindow();
   auto* central = centralWidget();
   QWidget* pages[] = {ui_.TB->widget(kNamesPage), ui_.TB->widget(kPlayPage),
@@ -76,6 +78,7 @@ TTabla::TTabla(Dialogs& dialogs, const Clock& clock, RandomSource& random,
       guard_, [this](QChar key) { FormKeyPress(key); }, this);
   keys->PassGameKeys(play_page_->KeyedControls());
   keys->PassEsc(names_page_->KeyedControls());
+  keys->PassEsc({play_page_->grid().controls().cursor});
   Selection& selection = play_page_->selection();
   // The box holds the focus for its edit and hands keys to it directly, past the edit's filters.
   keys->PassEnter(selection.controls().CBjatek,
