@@ -40,7 +40,11 @@ QString PagesStyleSheet() {
 }
 
 void SetTextColour(QWidget* widget, const QColor& colour) {
-  if (widget->palette().color(QPalette::WindowText) == colour) return;  // repaints are frequent
+  // Repaints are frequent; but a colour only inherited would follow the desktop's palette.
+  if (widget->testAttribute(Qt::WA_SetPalette) &&
+      widget->palette().color(QPalette::WindowText) == colour) {
+    return;
+  }
   QPalette palette = widget->palette();
   palette.setColor(QPalette::WindowText, colour);
   palette.setColor(QPalette::Text, colour);
