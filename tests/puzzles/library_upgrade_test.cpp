@@ -160,5 +160,29 @@ TEST_F(LibraryUpgradeTest, WaitsForTheFoldersLockHeldByAnotherProcess) {
   EXPECT_EQ(ReadBytes(play_ / "sudoku.xml"), kRelease2);
 }
 
+// The library as release 1.15 shipped it, before IDs kept their grids: its grids are not the
+// ones the history records for their IDs, yet it is the package's own and is upgraded. One byte
+// more makes it the player's, and it stays.
+TEST(LibraryUpgradeOfRelease115, IsUpgradedWhileAnEditedCopyStays) {
+  const fs::path source(KVADRIX_SOURCE_DIR);
+  const std::string release_115 = ReadBytes(source / "tests" / "data" / "sudoku-1.15.xml");
+  const std::string shipped = ReadBytes(source / "data" / "sudoku.xml");
+  ASSERT_NE(release_115, shipped);
+  for (const bool edited : {false, true}) {
+    const TempFolder play;
+    std::string old_bytes = release_115;
+    if (edited) old_bytes.insert(old_bytes.find("</ROWDATA>"), " ");
+    WriteBytes(play / "sudoku.xml", old_bytes);
+    const LibraryUpdate update =
+        UpdatePlayFolderLibrary(source / "data" / "sudoku.xml", source / "data" / "sudoku-ids.tsv",
+                                play.path(), "2026-12-09");
+    EXPECT_EQ(update.kind, edited ? Kind::kLeftAlone : Kind::kUpgraded) << update.message;
+    EXPECT_EQ(ReadBytes(play / "sudoku.xml"), edited ? old_bytes : shipped);
+    if (!edited) {
+      EXPECT_EQ(ReadBytes(play / "sudoku.xml.2026-12-09.bak"), release_115);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kvadrix::puzzles
