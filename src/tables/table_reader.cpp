@@ -291,7 +291,7 @@ void Reader::StartRow(const char** atts) {
       if (!IsKnownState(static_cast<int32_t>(state))) {
         return Fail(std::string("ismeretlen RowState érték: ") + Quoted(atts[i + 1]));
       }
-      data_.states.back() = static_cast<int32_t>(state);
+      data_.states.back() = static_cast<uint8_t>(state);
     } else if (field < 0) {
       return Fail(std::string("a ROW elemben ismeretlen mező szerepel: ") + Quoted(atts[i]));
     } else {
