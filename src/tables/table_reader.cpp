@@ -9,6 +9,7 @@
 
 #include "common/error.h"
 #include "tables/input_encoding.h"
+#include "tables/own_layout_reader.h"
 #include "tables/value_text.h"
 
 namespace kvadrix::tables {
@@ -366,6 +367,39 @@ TableData Reader::Read(std::string_view file) {
 
 }  // namespace
 
-TableData ReadTableFile(std::string_view file) { return Reader().Read(file); }
+TableData ReadTableFileWithParser(std::string_view file) { return Reader().Read(file); }
+
+TableData ReadTableFile(std::string_view file) {
+  TableData data;
+  if (ReadOwnLayout(file, data) == OwnLayoutResult::kRead) return data;
+  return Reader().Read(file);
+}
+
+bool LoadTableFile(const std::filesystem::path& file, TableData& data, FileIdentity& identity,
+                   ReadFailure& failure) {
+  {
+    FileChunks chunks;
+    if (!chunks.Open(file, failure)) {
+      identity = chunks.Identity();
+      return false;
+    }
+    identity = chunks.Identity();
+    switch (ReadOwnLayout(chunks, data, failure)) {
+      case OwnLayoutResult::kRead:
+        return true;
+      case OwnLayoutResult::kReadFault:
+        return false;
+      case OwnLayoutResult::kDeclined:
+        break;
+    }
+  }
+  // Files of another hand are small: the parser may have them whole.
+  FileBytes bytes;
+  const bool read = ReadWholeFile(file, bytes, failure);
+  identity = bytes.identity;
+  if (!read) return false;
+  data = Reader().Read(bytes.View());
+  return true;
+}
 
 }  // namespace kvadrix::tables
