@@ -1,5 +1,6 @@
 #include "tables/own_layout_reader.h"
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <cstring>
@@ -16,7 +17,6 @@
 namespace kvadrix::tables {
 namespace {
 
-constexpr size_t kChunkBytes = size_t{512} << 10;
 constexpr uint64_t kNoMark = UINT64_MAX;
 
 // A window over the file: the bytes from pos to end are read and not yet taken. More() reads on,
@@ -24,11 +24,16 @@ constexpr uint64_t kNoMark = UINT64_MAX;
 class Input {
  public:
   explicit Input(std::string_view whole)
-      : pos(whole.data()), end(whole.data() + whole.size()), data_(whole.data()),
+      : pos(whole.data()),
+        end(whole.data() + whole.size()),
+        data_(whole.data()),
         size_hint_(whole.size()) {}
-  Input(FileChunks& chunks, ReadFailure& failure)
-      : chunks_(&chunks), failure_(&failure), buffer_(std::make_unique<char[]>(kChunkBytes)),
-        capacity_(kChunkBytes), size_hint_(static_cast<uint64_t>(chunks.Identity().size)) {
+  Input(FileChunks& chunks, ReadFailure& failure, size_t chunk_bytes)
+      : chunks_(&chunks),
+        failure_(&failure),
+        buffer_(std::make_unique_for_overwrite<char[]>(chunk_bytes)),
+        capacity_(chunk_bytes),
+        size_hint_(static_cast<uint64_t>(chunks.Identity().size)) {
     pos = end = data_ = buffer_.get();
   }
 
@@ -41,8 +46,8 @@ class Input {
   void Mark() { mark_ = Offset(pos); }
   void Unmark() { mark_ = kNoMark; }
   std::string_view Marked() const {
-    return std::string_view(data_ + (mark_ - base_), static_cast<size_t>(pos - data_) -
-                                                         static_cast<size_t>(mark_ - base_));
+    return std::string_view(data_ + (mark_ - base_),
+                            static_cast<size_t>(pos - data_) - static_cast<size_t>(mark_ - base_));
   }
 
   // False at the end of the file or on a read fault.
@@ -52,7 +57,7 @@ class Input {
     const size_t kept = static_cast<size_t>(end - keep);
     const size_t pos_in_kept = static_cast<size_t>(pos - keep);
     if (kept == capacity_) {
-      auto larger = std::make_unique<char[]>(capacity_ * 2);
+      auto larger = std::make_unique_for_overwrite<char[]>(capacity_ * 2);
       std::memcpy(larger.get(), keep, kept);
       buffer_ = std::move(larger);
       capacity_ *= 2;
@@ -106,8 +111,8 @@ class Input {
   ReadFailure* failure_ = nullptr;
   std::unique_ptr<char[]> buffer_;
   size_t capacity_ = 0;
-  const char* data_;       // the first byte of the window
-  uint64_t base_ = 0;      // its offset in the file
+  const char* data_;   // the first byte of the window
+  uint64_t base_ = 0;  // its offset in the file
   uint64_t mark_ = kNoMark;
   uint64_t size_hint_;
   bool faulted_ = false;
@@ -177,7 +182,8 @@ bool DecodeValue(std::string_view raw, std::string& out) {
 bool ParseCanonicalInteger(std::string_view text, int64_t& value) {
   const bool negative = !text.empty() && text[0] == '-';
   const std::string_view digits = text.substr(negative ? 1 : 0);
-  if (digits.empty() || digits.size() > 19 || (digits[0] == '0' && (digits.size() > 1 || negative))) {
+  if (digits.empty() || digits.size() > 19 ||
+      (digits[0] == '0' && (digits.size() > 1 || negative))) {
     return false;
   }
   uint64_t magnitude = 0;
@@ -400,7 +406,8 @@ class Parser {
   void ReserveRows() {
     const size_t rows = data_.RecordCount();
     const uint64_t read = in_.Offset(in_.pos) - rows_begin_;
-    const uint64_t left = in_.SizeHint() > in_.Offset(in_.pos) ? in_.SizeHint() - in_.Offset(in_.pos) : 0;
+    const uint64_t left =
+        in_.SizeHint() > in_.Offset(in_.pos) ? in_.SizeHint() - in_.Offset(in_.pos) : 0;
     const uint64_t per_row = std::max<uint64_t>(read / rows, 1);
     size_t wanted = rows + static_cast<size_t>(left / per_row + left / per_row / 32) + 64;
     wanted = std::max(wanted, rows + rows / 8 + 64);
@@ -457,8 +464,9 @@ class Parser {
     const size_t fields = openings_.size();
     while (*at == ' ') {
       const size_t room = static_cast<size_t>(close - at);
-      while (field < fields && (openings_[field].size() >= room ||
-                                std::memcmp(at, openings_[field].data(), openings_[field].size()) != 0)) {
+      while (field < fields &&
+             (openings_[field].size() >= room ||
+              std::memcmp(at, openings_[field].data(), openings_[field].size()) != 0)) {
         ++field;
       }
       if (field == fields) return false;
@@ -506,7 +514,7 @@ class Parser {
 
   Input& in_;
   TableData& data_;
-  std::string head_;  // the head as read, with "0 0 0" for the log's numbers
+  std::string head_;                   // the head as read, with "0 0 0" for the log's numbers
   std::vector<std::string> openings_;  // ` attrname="` of each field
   std::string text_;
   uint64_t rows_begin_ = 0;
@@ -529,8 +537,9 @@ OwnLayoutResult ReadOwnLayout(std::string_view bytes, TableData& data) {
   return Run(input, data);
 }
 
-OwnLayoutResult ReadOwnLayout(FileChunks& chunks, TableData& data, ReadFailure& failure) {
-  Input input(chunks, failure);
+OwnLayoutResult ReadOwnLayout(FileChunks& chunks, TableData& data, ReadFailure& failure,
+                              size_t chunk_bytes) {
+  Input input(chunks, failure, std::max<size_t>(chunk_bytes, 1));
   return Run(input, data);
 }
 

@@ -14,7 +14,9 @@ enum class OwnLayoutResult { kRead, kDeclined, kReadFault };
 
 // The data, with its layout known, or kDeclined (data then holds nothing of use).
 OwnLayoutResult ReadOwnLayout(std::string_view bytes, TableData& data);
-// The same from an opened file, read in pieces; kReadFault fills failure.
-OwnLayoutResult ReadOwnLayout(FileChunks& chunks, TableData& data, ReadFailure& failure);
+// The same from an opened file, read in pieces of chunk_bytes; kReadFault fills failure.
+inline constexpr size_t kOwnLayoutChunkBytes = size_t{512} << 10;
+OwnLayoutResult ReadOwnLayout(FileChunks& chunks, TableData& data, ReadFailure& failure,
+                              size_t chunk_bytes = kOwnLayoutChunkBytes);
 
 }  // namespace kvadrix::tables

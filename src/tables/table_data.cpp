@@ -193,4 +193,41 @@ void TableData::ClearRecords() {
   change_log.clear();
 }
 
+bool SameContent(const TableData& a, const TableData& b) {
+  const auto same_field = [](const FieldDef& x, const FieldDef& y) {
+    return x.name == y.name && x.attrname == y.attrname && x.fieldtype == y.fieldtype &&
+           x.width == y.width && x.extra_attributes == y.extra_attributes;
+  };
+  const auto same_attributes = [](const std::vector<Attribute>& x,
+                                  const std::vector<Attribute>& y) {
+    if (x.size() != y.size()) return false;
+    for (size_t i = 0; i < x.size(); ++i) {
+      if (x[i].name != y[i].name || x[i].value != y[i].value) return false;
+    }
+    return true;
+  };
+  if (a.fields.size() != b.fields.size() || a.states != b.states || a.change_log != b.change_log ||
+      a.columns.size() != b.columns.size() || !same_attributes(a.params, b.params) ||
+      a.param_elements.size() != b.param_elements.size()) {
+    return false;
+  }
+  for (size_t i = 0; i < a.fields.size(); ++i) {
+    if (!same_field(a.fields[i], b.fields[i]) || a.types[i].kind != b.types[i].kind ||
+        a.types[i].writable != b.types[i].writable) {
+      return false;
+    }
+  }
+  for (size_t i = 0; i < a.param_elements.size(); ++i) {
+    if (!same_attributes(a.param_elements[i], b.param_elements[i])) return false;
+  }
+  for (size_t field = 0; field < a.columns.size(); ++field) {
+    for (uint32_t record = 0; record < a.RecordCount(); ++record) {
+      const ValueRef x = a.Get(record, static_cast<int>(field));
+      const ValueRef y = b.Get(record, static_cast<int>(field));
+      if (x.null != y.null || x.number != y.number || x.text != y.text) return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace kvadrix::tables

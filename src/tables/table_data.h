@@ -114,7 +114,7 @@ struct TableData {
   std::vector<uint32_t> change_log;  // three numbers per change
   std::vector<Attribute> params;     // in file order; a CHANGE_LOG entry keeps the log's place
   std::vector<std::vector<Attribute>> param_elements;  // PARAM children, written back as read
-  FileLayout layout;  // of the file the data was read from
+  FileLayout layout;                                   // of the file the data was read from
 
   // Drops the records (not the log and the properties, which a file may give first).
   // Throws kvadrix::Error for a field type the store does not know or a repeated name.
@@ -127,5 +127,8 @@ struct TableData {
   void TruncateRecords(uint32_t count);
   void ReserveRecords(size_t count);
 };
+
+// The same fields, records, states, log and properties; the layout aside.
+bool SameContent(const TableData& a, const TableData& b);
 
 }  // namespace kvadrix::tables

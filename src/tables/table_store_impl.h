@@ -72,8 +72,7 @@ struct TableStore::Impl {
   void Open(TableData new_data);
   void Close();
   // Closes, then opens what read gives; read throws kvadrix::Error for a fault of the file.
-  void Load(const std::function<TableData()>& read, const std::string& file_name,
-            bool* file_fault);
+  void Load(const std::function<TableData()>& read, const std::string& file_name, bool* file_fault);
   void RememberFile(const std::filesystem::path& path, const FileIdentity& identity);
   // The table as WriteTableFile gives it, refused for a file that failed to load.
   std::string BytesToSave(const std::filesystem::path& path);
