@@ -12,6 +12,8 @@
 #include <string_view>
 
 #include "common/error.h"
+#include "tables/cp1250.h"
+#include "tables/input_encoding.h"
 #include "tables/own_layout_reader.h"
 #include "tables/table_reader.h"
 #include "tables/table_writer.h"
@@ -30,6 +32,21 @@ bool LayoutPointsAtRows(const TableData& data, std::string_view bytes) {
   if (data.change_log.empty()) return layout.log_end == 0;
   return bytes.substr(layout.log_end, 1) == "\"" && bytes[layout.log_end - 1] >= '0' &&
          bytes[layout.log_end - 1] <= '9';
+}
+
+struct Parsed {
+  TableData data;
+  std::string message;  // empty when read
+};
+
+Parsed Parse(std::string_view bytes) {
+  Parsed parsed;
+  try {
+    parsed.data = ReadTableFileWithParser(bytes);
+  } catch (const kvadrix::Error& error) {
+    parsed.message = error.what();
+  }
+  return parsed;
 }
 
 // The bytes as a file, through a descriptor of this process.
@@ -59,15 +76,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* input, size_t size) {
   TableData in_pieces;
   if (!chunks.Open(path, failure)) std::abort();
   if (ReadOwnLayout(chunks, in_pieces, failure, chunk_bytes) != result) std::abort();
-  if (result == OwnLayoutResult::kDeclined) return 0;
 
-  TableData parsed;
-  try {
-    parsed = ReadTableFileWithParser(bytes);
-  } catch (const kvadrix::Error&) {
-    std::abort();  // read by the own reader, refused by the parser
+  const Parsed parsed = Parse(bytes);
+  // The parser gets code page 1250 converted into its own buffer: the converter's very output.
+  std::string appended;
+  if (AppendCp1250AsUtf8(appended, bytes) == std::string_view::npos) {
+    std::string written(Cp1250AsUtf8Size(bytes), '\0');
+    WriteCp1250AsUtf8(bytes, written.data());
+    if (written != appended) std::abort();
   }
-  if (!fast.layout.known || parsed.layout.known || !SameContent(fast, parsed) ||
+  if (result == OwnLayoutResult::kDeclined) return 0;
+  if (!parsed.message.empty()) std::abort();  // read by the own reader, refused by the parser
+  if (!fast.layout.known || parsed.data.layout.known || !SameContent(fast, parsed.data) ||
       !SameContent(fast, in_pieces) || fast.layout.row_begins != in_pieces.layout.row_begins ||
       fast.layout.rows_end != in_pieces.layout.rows_end ||
       fast.layout.log_end != in_pieces.layout.log_end || !LayoutPointsAtRows(fast, bytes) ||
