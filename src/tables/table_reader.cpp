@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -57,7 +58,8 @@ std::string XmlErrorText(XML_Error code) {
 
 class Reader {
  public:
-  TableData Read(std::string_view file);
+  // release_file, when given, is called once the file's bytes are no longer needed.
+  TableData Read(std::string_view file, const std::function<void()>& release_file = {});
 
  private:
   // No exception may cross expat's C frames: a failure inside a handler stops the parser.
@@ -334,7 +336,7 @@ void Reader::StoreValue(int field, const char* value) {
   }
 }
 
-TableData Reader::Read(std::string_view file) {
+TableData Reader::Read(std::string_view file, const std::function<void()>& release_file) {
   const ExpatInput input = PrepareExpatInput(file);
   if (input.bytes.size() > INT_MAX) throw Error("a fájl túl nagy");
   const std::unique_ptr<XML_ParserStruct, decltype(&XML_ParserFree)> parser(
@@ -349,21 +351,24 @@ TableData Reader::Read(std::string_view file) {
   XML_SetUserData(parser_, this);
   XML_SetElementHandler(parser_, &Reader::OnStart, &Reader::OnEnd);
   XML_SetStartDoctypeDeclHandler(parser_, &Reader::OnDoctype);
-  XML_Status status;
-  if (input.from_cp1250 && !input.bytes.empty()) {
-    // Converted straight into the parser's buffer: one whole-file copy fewer. One buffer, parsed
-    // in one call, as XML_Parse parses, so every message and position stays the same.
-    const size_t size = Cp1250AsUtf8Size(input.bytes);
+  // The file goes into the parser's own buffer (converted on the way when it is code page 1250),
+  // so the caller's copy can go before the parse: one buffer parsed in one call, as XML_Parse
+  // does it, so every message and position stays the same.
+  XML_Status status = XML_STATUS_ERROR;
+  if (input.bytes.empty()) {
+    status = XML_Parse(parser_, "", 0, XML_TRUE);
+  } else {
+    const size_t size = input.from_cp1250 ? Cp1250AsUtf8Size(input.bytes) : input.bytes.size();
     if (size > INT_MAX) throw Error("a fájl túl nagy");
-    void* buffer = XML_GetBuffer(parser_, static_cast<int>(size));
-    if (buffer == nullptr) {
-      status = XML_STATUS_ERROR;
-    } else {
-      WriteCp1250AsUtf8(input.bytes, static_cast<char*>(buffer));
+    if (void* buffer = XML_GetBuffer(parser_, static_cast<int>(size))) {
+      if (input.from_cp1250) {
+        WriteCp1250AsUtf8(input.bytes, static_cast<char*>(buffer));
+      } else {
+        std::memcpy(buffer, input.bytes.data(), size);
+      }
+      if (release_file) release_file();
       status = XML_ParseBuffer(parser_, static_cast<int>(size), XML_TRUE);
     }
-  } else {
-    status = XML_Parse(parser_, input.bytes.data(), static_cast<int>(input.bytes.size()), XML_TRUE);
   }
   const auto where = [](XML_Size line, XML_Size column) {
     return std::string(" (") + std::to_string(line) + std::string(". sor, ") +
@@ -411,7 +416,7 @@ bool LoadTableFile(const std::filesystem::path& file, TableData& data, FileIdent
   const bool read = ReadWholeFile(file, bytes, failure);
   identity = bytes.identity;
   if (!read) return false;
-  data = Reader().Read(bytes.View());
+  data = Reader().Read(bytes.View(), [&] { bytes = FileBytes(); });
   return true;
 }
 
