@@ -101,7 +101,7 @@ inline bool IsKnownState(int32_t state) {
 // byte for byte what the writer makes of the data as it was read.
 struct FileLayout {
   bool known = false;
-  uint32_t log_end = 0;              // just past the change log's last number
+  uint32_t log_end = 0;              // just past the change log's last number; 0 without a log
   uint32_t rows_end = 0;             // where "</ROWDATA>" begins
   std::vector<uint32_t> row_begins;  // where each record's "<ROW" begins
 };
