@@ -290,7 +290,11 @@ std::string SystemErrorText(int error_number) {
   }
 }
 
-bool ReadWholeFile(const std::filesystem::path& file, FileBytes& bytes, ReadFailure& failure) {
+FileChunks::~FileChunks() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+bool FileChunks::Open(const std::filesystem::path& file, ReadFailure& failure) {
   // A device is not even opened (that alone may do something), and the open does not block, so
   // a pipe put there in the meantime cannot hold the program forever.
   struct stat info;
@@ -298,8 +302,8 @@ bool ReadWholeFile(const std::filesystem::path& file, FileBytes& bytes, ReadFail
     failure = {true, NotAFileText(info.st_mode)};
     return false;
   }
-  FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-  if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0) {
+  fd_ = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd_ < 0 || ::fstat(fd_, &info) != 0) {
     failure = OpenFailure(file, errno);
     return false;
   }
@@ -307,36 +311,57 @@ bool ReadWholeFile(const std::filesystem::path& file, FileBytes& bytes, ReadFail
     failure = {true, NotAFileText(info.st_mode)};
     return false;
   }
-  bytes.identity = IdentityOf(info);
-
+  identity_ = IdentityOf(info);
   if (info.st_size > kMaxTableFileBytes) {
     failure = {true, TooLargeText()};
     return false;
   }
-  constexpr size_t kLimit = static_cast<size_t>(kMaxTableFileBytes);
-  size_t capacity = static_cast<size_t>(info.st_size) + 1;  // one spare byte shows the end
+  return true;
+}
+
+bool FileChunks::Read(char* buffer, size_t size, size_t& got, ReadFailure& failure) {
+  while (true) {
+    const ssize_t count = ::read(fd_, buffer, size);
+    if (count < 0) {
+      if (errno == EINTR) continue;
+      failure = {true, SystemErrorText(errno)};
+      return false;
+    }
+    got = static_cast<size_t>(count);
+    read_ += got;
+    if (read_ > static_cast<uint64_t>(kMaxTableFileBytes)) {  // the file grew while it was read
+      failure = {true, TooLargeText()};
+      return false;
+    }
+    return true;
+  }
+}
+
+bool ReadWholeFile(const std::filesystem::path& file, FileBytes& bytes, ReadFailure& failure) {
+  FileChunks chunks;
+  if (!chunks.Open(file, failure)) {
+    if (chunks.Identity().present) bytes.identity = chunks.Identity();
+    return false;
+  }
+  bytes.identity = chunks.Identity();
+  size_t capacity = static_cast<size_t>(bytes.identity.size) + 1;  // one spare byte shows the end
   bytes.data = std::make_unique_for_overwrite<char[]>(capacity);
   bytes.size = 0;
   while (true) {
     if (bytes.size == capacity) {  // the file grew while it was read
-      if (capacity > kLimit) {
-        failure = {true, TooLargeText()};
-        return false;
-      }
-      const size_t larger_capacity = std::min(capacity * 2, kLimit + 1);
+      const size_t larger_capacity =
+          std::min(capacity * 2, static_cast<size_t>(kMaxTableFileBytes) + 1);
       auto larger = std::make_unique_for_overwrite<char[]>(larger_capacity);
       std::memcpy(larger.get(), bytes.data.get(), bytes.size);
       bytes.data = std::move(larger);
       capacity = larger_capacity;
     }
-    const ssize_t got = ::read(fd.get(), bytes.data.get() + bytes.size, capacity - bytes.size);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      failure = {true, SystemErrorText(errno)};
+    size_t got = 0;
+    if (!chunks.Read(bytes.data.get() + bytes.size, capacity - bytes.size, got, failure)) {
       return false;
     }
     if (got == 0) return true;
-    bytes.size += static_cast<size_t>(got);
+    bytes.size += got;
   }
 }
 

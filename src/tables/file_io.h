@@ -50,6 +50,26 @@ inline constexpr int64_t kMaxTableFileBytes = int64_t{256} << 20;
 // kMaxTableFileBytes. Never blocks on a pipe.
 bool ReadWholeFile(const std::filesystem::path& file, FileBytes& bytes, ReadFailure& failure);
 
+// The same file read piece by piece, so that no buffer needs to hold all of it. Every method that
+// returns false has filled failure as ReadWholeFile would.
+class FileChunks {
+ public:
+  FileChunks() = default;
+  ~FileChunks();
+  FileChunks(const FileChunks&) = delete;
+  FileChunks& operator=(const FileChunks&) = delete;
+
+  bool Open(const std::filesystem::path& file, ReadFailure& failure);
+  // Up to size bytes into buffer; got is 0 at the end of the file.
+  bool Read(char* buffer, size_t size, size_t& got, ReadFailure& failure);
+  const FileIdentity& Identity() const { return identity_; }
+
+ private:
+  int fd_ = -1;
+  FileIdentity identity_;
+  uint64_t read_ = 0;
+};
+
 // Writes a temporary file in the same folder (".<name>.<process id>.<count>.tmp"), flushes it to
 // disk and renames it over the file, all through CurrentFileWriter(). Temporary files of the same
 // file that a killed save left behind (of a process no longer running, or of this one) are

@@ -61,28 +61,54 @@ std::string Position(std::string_view file, size_t offset) {
 
 }  // namespace
 
-ExpatInput PrepareExpatInput(std::string_view file, std::string& storage) {
+ExpatInput PrepareExpatInput(std::string_view file) {
   const auto starts_with = [&](std::string_view prefix) {
     return file.substr(0, prefix.size()) == prefix;
   };
-  if (starts_with("\xEF\xBB\xBF")) return {file, kUtf8};
-  if (starts_with("\xFE\xFF") || starts_with("\xFF\xFE")) return {file, nullptr};
+  if (starts_with("\xEF\xBB\xBF")) return {file, kUtf8, false};
+  if (starts_with("\xFE\xFF") || starts_with("\xFF\xFE")) return {file, nullptr, false};
   const std::optional<std::string_view> encoding = DeclaredEncoding(file);
   if (encoding && (EqualsIgnoreCase(*encoding, "UTF-8") || EqualsIgnoreCase(*encoding, "UTF8"))) {
-    return {file, kUtf8};
+    return {file, kUtf8, false};
   }
-  if (encoding && !NamesCp1250(*encoding)) return {file, nullptr};
-  if (IsAscii(file)) return {file, kUtf8};
-  storage.clear();
-  storage.reserve(file.size() + file.size() / 8);
-  const size_t unassigned = AppendCp1250AsUtf8(storage, file);
-  if (unassigned != std::string_view::npos) {
+  if (encoding && !NamesCp1250(*encoding)) return {file, nullptr, false};
+  if (IsAscii(file)) return {file, kUtf8, false};
+  for (size_t pos = 0; pos < file.size(); ++pos) {
+    const auto byte = static_cast<unsigned char>(file[pos]);
+    if (byte < 0x80 || Cp1250ToCodePoint(byte) != kUnassignedByte) continue;
     char hex[8];
-    std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned char>(file[unassigned]));
+    std::snprintf(hex, sizeof hex, "0x%02X", byte);
     throw Error(std::string("érvénytelen bájt az 1250-es kódlapban: ") + hex + " (" +
-                Position(file, unassigned) + ")");
+                Position(file, pos) + ")");
   }
-  return {storage, kUtf8};
+  return {file, kUtf8, true};
+}
+
+size_t Cp1250AsUtf8Size(std::string_view bytes) {
+  size_t size = bytes.size();
+  for (const char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x80) size += Cp1250ToCodePoint(byte) < 0x800 ? 1 : 2;
+  }
+  return size;
+}
+
+void WriteCp1250AsUtf8(std::string_view bytes, char* out) {
+  for (const char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x80) {
+      *out++ = c;
+      continue;
+    }
+    const uint32_t code_point = Cp1250ToCodePoint(byte);  // below U+10000, and assigned
+    if (code_point < 0x800) {
+      *out++ = static_cast<char>(0xC0 | (code_point >> 6));
+    } else {
+      *out++ = static_cast<char>(0xE0 | (code_point >> 12));
+      *out++ = static_cast<char>(0x80 | ((code_point >> 6) & 0x3F));
+    }
+    *out++ = static_cast<char>(0x80 | (code_point & 0x3F));
+  }
 }
 
 }  // namespace kvadrix::tables

@@ -44,7 +44,7 @@ ValueRef Column::Get(uint32_t record) const {
   ValueRef value;
   value.null = IsNull(record);
   if (holds_numbers_) {
-    value.number = numbers_[record];
+    value.number = Number(record);
   } else {
     value.text = Text(record);
   }
@@ -52,23 +52,34 @@ ValueRef Column::Get(uint32_t record) const {
 }
 
 void Column::PushNull() {
-  null_.push_back(1);
+  if ((count_ & 63) == 0) null_bits_.push_back(0);
+  ++count_;
+  SetNull(count_ - 1, true);
   if (holds_numbers_) {
-    numbers_.push_back(0);
+    if (wide_) {
+      wide_numbers_.push_back(0);
+    } else {
+      narrow_numbers_.push_back(0);
+    }
   } else {
     begins_.push_back(0);
     sizes_.push_back(0);
   }
 }
 
-void Column::SetLastNumber(int64_t number) {
-  null_.back() = 0;
-  numbers_.back() = number;
+void Column::SetWideLastNumber(int64_t number) {
+  if (!wide_) {
+    wide_numbers_.reserve(narrow_numbers_.capacity());
+    wide_numbers_.assign(narrow_numbers_.begin(), narrow_numbers_.end());
+    narrow_numbers_ = std::vector<int32_t>();
+    wide_ = true;
+  }
+  wide_numbers_.back() = number;
 }
 
 void Column::SetLastText(std::string_view text) {
   if (arena_.size() + text.size() > UINT32_MAX) throw Error("a tábla túl nagy");
-  null_.back() = 0;
+  SetNull(count_ - 1, false);
   begins_.back() = static_cast<uint32_t>(arena_.size());
   sizes_.back() = static_cast<uint32_t>(text.size());
   arena_.append(text);
@@ -85,9 +96,13 @@ void Column::Push(const Value& value) {
 }
 
 void Column::Reserve(size_t records) {
-  null_.reserve(records);
+  null_bits_.reserve((records + 63) / 64);
   if (holds_numbers_) {
-    numbers_.reserve(records);
+    if (wide_) {
+      wide_numbers_.reserve(records);
+    } else {
+      narrow_numbers_.reserve(records);
+    }
   } else {
     begins_.reserve(records);
     sizes_.reserve(records);
@@ -95,18 +110,23 @@ void Column::Reserve(size_t records) {
 }
 
 void Column::Clear() {
-  null_.clear();
-  numbers_.clear();
+  count_ = 0;
+  wide_ = false;
+  null_bits_.clear();
+  narrow_numbers_.clear();
+  wide_numbers_.clear();
   begins_.clear();
   sizes_.clear();
   arena_.clear();
 }
 
 void Column::Truncate(uint32_t records) {
-  if (records >= null_.size()) return;
-  null_.resize(records);
+  if (records >= count_) return;
+  count_ = records;
+  null_bits_.resize((size_t{records} + 63) / 64);
   if (holds_numbers_) {
-    numbers_.resize(records);
+    narrow_numbers_.resize(wide_ ? 0 : records);
+    wide_numbers_.resize(wide_ ? records : 0);
     return;
   }
   // Texts are appended in record order: the last kept text ends the part of the arena to keep.
@@ -153,7 +173,7 @@ void TableData::SetFields(std::vector<FieldDef> new_fields) {
 
 uint32_t TableData::AppendRecord(const std::vector<Value>& values, int32_t state) {
   for (size_t i = 0; i < columns.size(); ++i) columns[i].Push(values[i]);
-  states.push_back(state);
+  states.push_back(static_cast<uint8_t>(state));
   return RecordCount() - 1;
 }
 
@@ -171,6 +191,43 @@ void TableData::ClearRecords() {
   for (Column& column : columns) column.Clear();
   states.clear();
   change_log.clear();
+}
+
+bool SameContent(const TableData& a, const TableData& b) {
+  const auto same_field = [](const FieldDef& x, const FieldDef& y) {
+    return x.name == y.name && x.attrname == y.attrname && x.fieldtype == y.fieldtype &&
+           x.width == y.width && x.extra_attributes == y.extra_attributes;
+  };
+  const auto same_attributes = [](const std::vector<Attribute>& x,
+                                  const std::vector<Attribute>& y) {
+    if (x.size() != y.size()) return false;
+    for (size_t i = 0; i < x.size(); ++i) {
+      if (x[i].name != y[i].name || x[i].value != y[i].value) return false;
+    }
+    return true;
+  };
+  if (a.fields.size() != b.fields.size() || a.states != b.states || a.change_log != b.change_log ||
+      a.columns.size() != b.columns.size() || !same_attributes(a.params, b.params) ||
+      a.param_elements.size() != b.param_elements.size()) {
+    return false;
+  }
+  for (size_t i = 0; i < a.fields.size(); ++i) {
+    if (!same_field(a.fields[i], b.fields[i]) || a.types[i].kind != b.types[i].kind ||
+        a.types[i].writable != b.types[i].writable) {
+      return false;
+    }
+  }
+  for (size_t i = 0; i < a.param_elements.size(); ++i) {
+    if (!same_attributes(a.param_elements[i], b.param_elements[i])) return false;
+  }
+  for (size_t field = 0; field < a.columns.size(); ++field) {
+    for (uint32_t record = 0; record < a.RecordCount(); ++record) {
+      const ValueRef x = a.Get(record, static_cast<int>(field));
+      const ValueRef y = b.Get(record, static_cast<int>(field));
+      if (x.null != y.null || x.number != y.number || x.text != y.text) return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace kvadrix::tables

@@ -3,6 +3,7 @@
 // one column per field. A stored record never changes its values (an edit stores a new version),
 // only its state, so columns only grow. The one exception: a hidden record's value may be
 // cleared, which only sets its null flag, so the value can be brought back.
+#include <climits>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -30,13 +31,16 @@ struct ValueRef {
 // The text of a value as FieldRef::AsString gives it: "" for null.
 std::string ValueText(FieldKind kind, const ValueRef& value);
 
+// Numbers are held in 32 bits until a value needs more; null flags are bits.
 class Column {
  public:
   explicit Column(bool holds_numbers) : holds_numbers_(holds_numbers) {}
 
   bool HoldsNumbers() const { return holds_numbers_; }
-  bool IsNull(uint32_t record) const { return null_[record] != 0; }
-  int64_t Number(uint32_t record) const { return numbers_[record]; }
+  bool IsNull(uint32_t record) const { return (null_bits_[record >> 6] >> (record & 63)) & 1; }
+  int64_t Number(uint32_t record) const {
+    return wide_ ? wide_numbers_[record] : int64_t{narrow_numbers_[record]};
+  }
   std::string_view Text(uint32_t record) const {
     return std::string_view(arena_.data() + begins_[record], sizes_[record]);
   }
@@ -44,20 +48,36 @@ class Column {
 
   // Loading pushes a null for every record, then sets the values the row holds.
   void PushNull();
-  void SetLastNumber(int64_t number);
+  void SetLastNumber(int64_t number) {
+    SetNull(count_ - 1, false);
+    if (!wide_ && number >= INT32_MIN && number <= INT32_MAX) {
+      narrow_numbers_.back() = static_cast<int32_t>(number);
+    } else {
+      SetWideLastNumber(number);
+    }
+  }
   void SetLastText(std::string_view text);
   void Push(const Value& value);
   void Reserve(size_t records);
   void Clear();
   void Truncate(uint32_t records);  // keeps the first records only
   // Nulls a stored value; its number or text stays behind the flag for RestoreValue.
-  void ClearValue(uint32_t record) { null_[record] = 1; }
-  void RestoreValue(uint32_t record) { null_[record] = 0; }
+  void ClearValue(uint32_t record) { SetNull(record, true); }
+  void RestoreValue(uint32_t record) { SetNull(record, false); }
 
  private:
+  void SetNull(uint32_t record, bool null) {
+    const uint64_t bit = uint64_t{1} << (record & 63);
+    null_bits_[record >> 6] = null ? null_bits_[record >> 6] | bit : null_bits_[record >> 6] & ~bit;
+  }
+  void SetWideLastNumber(int64_t number);
+
   bool holds_numbers_;
-  std::vector<uint8_t> null_;
-  std::vector<int64_t> numbers_;
+  bool wide_ = false;  // some value needed more than 32 bits: every number is in wide_numbers_
+  uint32_t count_ = 0;
+  std::vector<uint64_t> null_bits_;  // bit set: null
+  std::vector<int32_t> narrow_numbers_;
+  std::vector<int64_t> wide_numbers_;
   std::vector<uint32_t> begins_;
   std::vector<uint32_t> sizes_;
   std::string arena_;  // every text value of the column, back to back
@@ -81,7 +101,7 @@ inline bool IsKnownState(int32_t state) {
 // byte for byte what the writer makes of the data as it was read.
 struct FileLayout {
   bool known = false;
-  uint32_t log_end = 0;              // just past the change log's last number
+  uint32_t log_end = 0;              // just past the change log's last number; 0 without a log
   uint32_t rows_end = 0;             // where "</ROWDATA>" begins
   std::vector<uint32_t> row_begins;  // where each record's "<ROW" begins
 };
@@ -90,7 +110,7 @@ struct TableData {
   std::vector<FieldDef> fields;
   std::vector<FieldType> types;  // one per field, checked when the fields were set
   std::vector<Column> columns;
-  std::vector<int32_t> states;       // one per record; record numbers count from 1
+  std::vector<uint8_t> states;       // one per record; record numbers count from 1
   std::vector<uint32_t> change_log;  // three numbers per change
   std::vector<Attribute> params;     // in file order; a CHANGE_LOG entry keeps the log's place
   std::vector<std::vector<Attribute>> param_elements;  // PARAM children, written back as read
@@ -107,5 +127,8 @@ struct TableData {
   void TruncateRecords(uint32_t count);
   void ReserveRecords(size_t count);
 };
+
+// The same fields, records, states, log and properties; the layout aside.
+bool SameContent(const TableData& a, const TableData& b);
 
 }  // namespace kvadrix::tables

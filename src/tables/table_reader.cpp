@@ -4,11 +4,13 @@
 
 #include <climits>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "common/error.h"
 #include "tables/input_encoding.h"
+#include "tables/own_layout_reader.h"
 #include "tables/value_text.h"
 
 namespace kvadrix::tables {
@@ -56,7 +58,8 @@ std::string XmlErrorText(XML_Error code) {
 
 class Reader {
  public:
-  TableData Read(std::string_view file);
+  // release_file, when given, is called once the file's bytes are no longer needed.
+  TableData Read(std::string_view file, const std::function<void()>& release_file = {});
 
  private:
   // No exception may cross expat's C frames: a failure inside a handler stops the parser.
@@ -291,7 +294,7 @@ void Reader::StartRow(const char** atts) {
       if (!IsKnownState(static_cast<int32_t>(state))) {
         return Fail(std::string("ismeretlen RowState érték: ") + Quoted(atts[i + 1]));
       }
-      data_.states.back() = static_cast<int32_t>(state);
+      data_.states.back() = static_cast<uint8_t>(state);
     } else if (field < 0) {
       return Fail(std::string("a ROW elemben ismeretlen mező szerepel: ") + Quoted(atts[i]));
     } else {
@@ -333,9 +336,8 @@ void Reader::StoreValue(int field, const char* value) {
   }
 }
 
-TableData Reader::Read(std::string_view file) {
-  std::string converted;
-  const ExpatInput input = PrepareExpatInput(file, converted);
+TableData Reader::Read(std::string_view file, const std::function<void()>& release_file) {
+  const ExpatInput input = PrepareExpatInput(file);
   if (input.bytes.size() > INT_MAX) throw Error("a fájl túl nagy");
   const std::unique_ptr<XML_ParserStruct, decltype(&XML_ParserFree)> parser(
       XML_ParserCreate(input.encoding), &XML_ParserFree);
@@ -349,8 +351,25 @@ TableData Reader::Read(std::string_view file) {
   XML_SetUserData(parser_, this);
   XML_SetElementHandler(parser_, &Reader::OnStart, &Reader::OnEnd);
   XML_SetStartDoctypeDeclHandler(parser_, &Reader::OnDoctype);
-  const XML_Status status =
-      XML_Parse(parser_, input.bytes.data(), static_cast<int>(input.bytes.size()), XML_TRUE);
+  // The file goes into the parser's own buffer (converted on the way when it is code page 1250),
+  // so the caller's copy can go before the parse: one buffer parsed in one call, as XML_Parse
+  // does it, so every message and position stays the same.
+  XML_Status status = XML_STATUS_ERROR;
+  if (input.bytes.empty()) {
+    status = XML_Parse(parser_, "", 0, XML_TRUE);
+  } else {
+    const size_t size = input.from_cp1250 ? Cp1250AsUtf8Size(input.bytes) : input.bytes.size();
+    if (size > INT_MAX) throw Error("a fájl túl nagy");
+    if (void* buffer = XML_GetBuffer(parser_, static_cast<int>(size))) {
+      if (input.from_cp1250) {
+        WriteCp1250AsUtf8(input.bytes, static_cast<char*>(buffer));
+      } else {
+        std::memcpy(buffer, input.bytes.data(), size);
+      }
+      if (release_file) release_file();
+      status = XML_ParseBuffer(parser_, static_cast<int>(size), XML_TRUE);
+    }
+  }
   const auto where = [](XML_Size line, XML_Size column) {
     return std::string(" (") + std::to_string(line) + std::string(". sor, ") +
            std::to_string(column + 1) + ". oszlop)";
@@ -366,6 +385,39 @@ TableData Reader::Read(std::string_view file) {
 
 }  // namespace
 
-TableData ReadTableFile(std::string_view file) { return Reader().Read(file); }
+TableData ReadTableFileWithParser(std::string_view file) { return Reader().Read(file); }
+
+TableData ReadTableFile(std::string_view file) {
+  TableData data;
+  if (ReadOwnLayout(file, data) == OwnLayoutResult::kRead) return data;
+  return Reader().Read(file);
+}
+
+bool LoadTableFile(const std::filesystem::path& file, TableData& data, FileIdentity& identity,
+                   ReadFailure& failure) {
+  {
+    FileChunks chunks;
+    if (!chunks.Open(file, failure)) {
+      identity = chunks.Identity();
+      return false;
+    }
+    identity = chunks.Identity();
+    switch (ReadOwnLayout(chunks, data, failure)) {
+      case OwnLayoutResult::kRead:
+        return true;
+      case OwnLayoutResult::kReadFault:
+        return false;
+      case OwnLayoutResult::kDeclined:
+        break;
+    }
+  }
+  // Files of another hand are small: the parser may have them whole.
+  FileBytes bytes;
+  const bool read = ReadWholeFile(file, bytes, failure);
+  identity = bytes.identity;
+  if (!read) return false;
+  data = Reader().Read(bytes.View(), [&] { bytes = FileBytes(); });
+  return true;
+}
 
 }  // namespace kvadrix::tables

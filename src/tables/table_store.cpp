@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <optional>
 #include <system_error>
 
 #include "common/error.h"
@@ -144,13 +145,13 @@ void TableStore::Impl::CheckRequiredFields(const TableData& loaded) const {
   }
 }
 
-void TableStore::Impl::Load(std::string_view bytes, const std::string& file_name,
+void TableStore::Impl::Load(const std::function<TableData()>& read, const std::string& file_name,
                             bool* file_fault) {
   Close();
   TableData loaded;
   try {
     try {
-      loaded = ReadTableFile(bytes);
+      loaded = read();
       CheckDeclaredFields(loaded);
       CheckRequiredFields(loaded);
     } catch (const Error& error) {
@@ -265,21 +266,35 @@ bool TableStore::Refresh(const std::filesystem::path& file) {
 
 void TableStore::LoadFromFile(const std::filesystem::path& file) {
   const std::string name = file.string();
-  FileBytes bytes;
   ReadFailure failure;
   bool file_fault = false;
   impl_->file_known = false;
   try {
-    if (!ReadWholeFile(file, bytes, failure)) {
+    impl_->Close();  // the old data goes before the new is read
+    TableData loaded;
+    FileIdentity identity;
+    std::optional<Error> content_fault;
+    bool read = false;
+    try {
+      read = LoadTableFile(file, loaded, identity, failure);
+    } catch (const Error& error) {
+      read = true;
+      content_fault = error;
+    }
+    if (!read) {
       impl_->RememberFile(file, CurrentIdentity(file));
-      impl_->Close();
       file_fault = failure.exists;
       impl_->load_error =
           std::string("A(z) ") + Quoted(name) + " fájl nem olvasható: " + failure.reason + ".";
       throw Error(impl_->load_error);
     }
-    impl_->RememberFile(file, bytes.identity);
-    impl_->Load(bytes.View(), name, &file_fault);
+    impl_->RememberFile(file, identity);
+    impl_->Load(
+        [&] {
+          if (content_fault) throw *content_fault;
+          return std::move(loaded);
+        },
+        name, &file_fault);
   } catch (const Error&) {
     std::vector<std::filesystem::path>& unsafe = impl_->unsafe_files;
     if (file_fault && std::find(unsafe.begin(), unsafe.end(), Normalized(file)) == unsafe.end()) {
@@ -293,7 +308,7 @@ void TableStore::LoadFromFile(const std::filesystem::path& file) {
 void TableStore::LoadFromBytes(std::string_view bytes, std::string_view file_name) {
   bool file_fault = false;
   impl_->file_known = false;
-  impl_->Load(bytes, std::string(file_name), &file_fault);
+  impl_->Load([&] { return ReadTableFile(bytes); }, std::string(file_name), &file_fault);
 }
 
 std::string TableStore::SaveToBytes() {

@@ -167,7 +167,7 @@ class TableStore {
   struct Checkpoint {
     uint64_t generation = 0;  // which loaded or created data it belongs to; 0: store closed
     uint32_t records = 0;
-    std::vector<int32_t> states;
+    std::vector<uint8_t> states;
     size_t log_size = 0;
     size_t cleared_count = 0;         // values cleared by ClearHiddenValues so far
     std::optional<uint32_t> current;  // the cursor's record

@@ -83,7 +83,8 @@ struct TableStore::Impl {
   // index names a field the data lacks.
   void Open(TableData new_data);
   void Close();
-  void Load(std::string_view bytes, const std::string& file_name, bool* file_fault);
+  // Closes, then opens what read gives; read throws kvadrix::Error for a fault of the file.
+  void Load(const std::function<TableData()>& read, const std::string& file_name, bool* file_fault);
   void RememberFile(const std::filesystem::path& path, const FileIdentity& identity);
   // The data now is what the file holds, laid out as layout says (or unknown).
   void RememberFileContents(FileLayout layout);
