@@ -103,6 +103,12 @@ void ExpectLayoutPointsAtRows(const TableData& data, std::string_view bytes) {
   if (!data.change_log.empty()) {
     const std::string log_tail = " " + std::to_string(data.change_log.back()) + "\"";
     EXPECT_EQ(bytes.substr(layout.log_end - log_tail.size() + 1, log_tail.size()), log_tail);
+    // The layout a save splices by is the one the writer reports for the same bytes.
+    FileLayout written;
+    EXPECT_EQ(WriteTableFile(data, &written), bytes);
+    EXPECT_EQ(written.row_begins, layout.row_begins);
+    EXPECT_EQ(written.log_end, layout.log_end);
+    EXPECT_EQ(written.rows_end, layout.rows_end);
   }
 }
 
