@@ -7,6 +7,7 @@
 
 #include "common/error.h"
 #include "players/best_results.h"
+#include "players/completion_records.h"
 #include "players/last_game.h"
 #include "players/player_list.h"
 #include "players/player_tables.h"
@@ -14,6 +15,7 @@
 #include "playfolder/folder_builder.h"
 #include "puzzles/puzzle_table.h"
 #include "support/temp_folder.h"
+#include "tables/file_writer.h"
 
 namespace kvadrix::playfolder {
 namespace {
@@ -114,6 +116,47 @@ TEST(PlayFolder, NoGamesLeavesOnlyThePlayersAndNoPlayersOnlyTheLibrary) {
   EXPECT_TRUE(std::filesystem::exists(nobody / puzzles::kPuzzleFile));
   // A folder that already holds a table is not written into.
   EXPECT_THROW(BuildPlayFolder({.players = 1, .days = 1}, kLibrary, no_games.path()), Error);
+}
+
+// Counts the old files' byte ranges a splicing save copies.
+struct CountingCopies : tables::FileWriter {
+  ssize_t CopyRange(int from_fd, off_t* from_offset, int to_fd, size_t size) override {
+    ++ranges;
+    return FileWriter::CopyRange(from_fd, from_offset, to_fd, size);
+  }
+  int ranges = 0;
+};
+
+// Ten years of a family's play: both big files round-trip byte for byte through load and save,
+// and a finished game saved by splicing the files gives the bytes of a whole write.
+TEST(PlayFolder, TenYearsRoundTripAndAFinishedGameSplicesToTheWholeWrite) {
+  const FolderShape shape{.players = 5, .days = 3650, .games_per_day = 20, .seed = 7};
+  const TempFolder folder;
+  const BuiltFolder built = BuildPlayFolder(shape, kLibrary, folder.path());
+  ASSERT_EQ(built.results, 365000);
+  tables::TableStore players = players::MakePlayerTable();
+  tables::TableStore results = players::MakeResultTable();
+  tables::TableStore last_games = players::MakeLastGameTable();
+  players::ReloadPlayerList(players, folder.path());
+  results.LoadFromFile(folder / players::kResultFile);
+  last_games.LoadFromFile(folder / players::kLastGameFile);
+  EXPECT_TRUE(results.SaveToBytes() == ReadBytes(folder / players::kResultFile));
+  EXPECT_TRUE(last_games.SaveToBytes() == ReadBytes(folder / players::kLastGameFile));
+
+  const players::CompletedGame game{built.keys[0], 10042, shape.last_day + 0.5,
+                                    shape.last_day + 0.51};
+  CountingCopies copies;
+  {
+    const tables::ScopedFileWriter counting(copies);
+    ASSERT_TRUE(
+        players::RecordCompletion({players, results, last_games}, folder.path(), game).done);
+  }
+  EXPECT_GT(copies.ranges, 0);  // the unchanged rows were copied, not written anew
+  EXPECT_TRUE(results.SaveToBytes() == ReadBytes(folder / players::kResultFile));
+  EXPECT_TRUE(last_games.SaveToBytes() == ReadBytes(folder / players::kLastGameFile));
+  tables::TableStore reread = players::MakeLastGameTable();
+  reread.LoadFromFile(folder / players::kLastGameFile);
+  EXPECT_EQ(players::LookUpLastGame(reread, folder.path(), built.keys[0]).puzzle_id, 10042);
 }
 
 }  // namespace
