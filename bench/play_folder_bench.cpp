@@ -10,11 +10,13 @@
 #include "bench_folder.h"
 #include "generated_folder.h"
 #include "players/best_results.h"
+#include "players/change_player.h"
 #include "players/completion_records.h"
 #include "players/last_game.h"
 #include "players/player_list.h"
 #include "players/player_tables.h"
 #include "players/summary.h"
+#include "playfolder/play_history.h"
 #include "puzzles/puzzle_selection.h"
 #include "puzzles/puzzle_table.h"
 #include "tables/file_writer.h"
@@ -219,6 +221,29 @@ void BM_FolderRecordCompletionAfterOtherWindow(benchmark::State& state) {
   Finish(state);
 }
 BENCHMARK(BM_FolderRecordCompletionAfterOtherWindow)->Apply(FolderArgs);
+
+// Deleting a player: every one of her rows in the three files cleared, and the files replaced
+// as one change. Each round starts from a fresh copy of the folder, outside the time.
+void BM_FolderDeletePlayer(benchmark::State& state) {
+  const playfolder::FolderShape shape = FamilyShape(state.range(0));
+  const players::NewPlayer anna = playfolder::PlayersOf(shape).front();
+  for (auto _ : state) {
+    state.PauseTiming();
+    const BenchFolder folder;
+    CopyFolder(GeneratedFolder(shape), folder.path());
+    {
+      GameTables tables(folder.path());
+      state.ResumeTiming();
+      const Outcome deleted =
+          players::DeletePlayer(tables.Data(), folder.path(), anna.name, anna.password);
+      state.PauseTiming();
+      if (!deleted.done) state.SkipWithError(deleted.message.c_str());
+    }
+    state.ResumeTiming();
+  }
+  Finish(state);
+}
+BENCHMARK(BM_FolderDeletePlayer)->Apply(FolderArgs)->Iterations(3);
 
 // The re-read alone: another window saved the results file (one row more) since this store
 // read it.

@@ -405,17 +405,37 @@ PreparedFile PrepareWith(const std::filesystem::path& link_or_file, bool owner_o
 
 }  // namespace
 
+struct ContentStream::Progress {
+  explicit Progress(int fd) : writeback(fd) {}
+  EarlyWriteback writeback;
+};
+
+ContentStream::ContentStream(FileWriter& writer, int fd)
+    : writer_(writer), fd_(fd), progress_(std::make_unique<Progress>(fd)) {}
+
+ContentStream::~ContentStream() = default;
+
+void ContentStream::Write(std::string_view piece) {
+  for (std::string_view rest = piece; !rest.empty();) {
+    const std::string_view step = rest.substr(0, EarlyWriteback::kStep);
+    WriteAll(writer_, fd_, step);
+    progress_->writeback.Wrote(step.size());
+    rest.remove_prefix(step.size());
+  }
+}
+
+PreparedFile PrepareReplacement(const std::filesystem::path& link_or_file,
+                                const ContentWriter& write, bool owner_only) {
+  return PrepareWith(link_or_file, owner_only, [&write](FileWriter& writer, int fd) {
+    ContentStream stream(writer, fd);
+    write(stream);
+  });
+}
+
 PreparedFile PrepareReplacement(const std::filesystem::path& link_or_file, std::string_view bytes,
                                 bool owner_only) {
-  return PrepareWith(link_or_file, owner_only, [bytes](FileWriter& writer, int fd) {
-    EarlyWriteback writeback(fd);
-    for (std::string_view rest = bytes; !rest.empty();) {
-      const std::string_view piece = rest.substr(0, EarlyWriteback::kStep);
-      WriteAll(writer, fd, piece);
-      writeback.Wrote(piece.size());
-      rest.remove_prefix(piece.size());
-    }
-  });
+  return PrepareReplacement(
+      link_or_file, [bytes](ContentStream& stream) { stream.Write(bytes); }, owner_only);
 }
 
 FileIdentity CommitReplacement(const PreparedFile& prepared) {
@@ -428,7 +448,13 @@ FileIdentity CommitReplacement(const PreparedFile& prepared) {
 
 FileIdentity ReplaceFileAtomically(const std::filesystem::path& link_or_file,
                                    std::string_view bytes, bool owner_only) {
-  const PreparedFile prepared = PrepareReplacement(link_or_file, bytes, owner_only);
+  return ReplaceFileAtomically(
+      link_or_file, [bytes](ContentStream& stream) { stream.Write(bytes); }, owner_only);
+}
+
+FileIdentity ReplaceFileAtomically(const std::filesystem::path& link_or_file,
+                                   const ContentWriter& write, bool owner_only) {
+  const PreparedFile prepared = PrepareReplacement(link_or_file, write, owner_only);
   try {
     return CommitReplacement(prepared);
   } catch (...) {

@@ -5,11 +5,14 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "common/error.h"
 
 namespace kvadrix::tables {
 
@@ -81,6 +84,34 @@ class FileChunks {
 FileIdentity ReplaceFileAtomically(const std::filesystem::path& file, std::string_view bytes,
                                    bool owner_only);
 
+class FileWriter;
+// Takes new content for the temporary file a piece at a time, starting the disk's writing as it
+// goes, so content made piece by piece never stands whole in memory.
+class ContentStream {
+ public:
+  ContentStream(FileWriter& writer, int fd);
+  ~ContentStream();
+  ContentStream(const ContentStream&) = delete;
+  ContentStream& operator=(const ContentStream&) = delete;
+  void Write(std::string_view piece);
+
+ private:
+  struct Progress;
+  FileWriter& writer_;
+  int fd_;
+  std::unique_ptr<Progress> progress_;
+};
+// Writes the whole new content into the stream.
+using ContentWriter = std::function<void(ContentStream& stream)>;
+// Content that cannot be written at all (a value the file cannot hold): its message passes
+// through the replace as it is, and nothing is replaced.
+class ContentRefused : public Error {
+ public:
+  using Error::Error;
+};
+FileIdentity ReplaceFileAtomically(const std::filesystem::path& file, const ContentWriter& write,
+                                   bool owner_only);
+
 // New content told as ranges of the file it replaces and new text, in order.
 struct SplicedContent {
   struct Piece {
@@ -107,6 +138,8 @@ struct PreparedFile {
   std::filesystem::path temporary;  // its new content
 };
 PreparedFile PrepareReplacement(const std::filesystem::path& file, std::string_view bytes,
+                                bool owner_only);
+PreparedFile PrepareReplacement(const std::filesystem::path& file, const ContentWriter& write,
                                 bool owner_only);
 // Throws kvadrix::Error with the reason; the temporary file is then left in place.
 FileIdentity CommitReplacement(const PreparedFile& prepared);

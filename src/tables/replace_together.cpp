@@ -116,7 +116,11 @@ std::vector<FileIdentity> ReplaceFilesTogether(const std::filesystem::path& fold
     for (const Replacement& replacement : replacements) {
       try {
         prepared.push_back(
-            PrepareReplacement(replacement.file, replacement.bytes, replacement.owner_only));
+            replacement.write
+                ? PrepareReplacement(replacement.file, replacement.write, replacement.owner_only)
+                : PrepareReplacement(replacement.file, replacement.bytes, replacement.owner_only));
+      } catch (const ContentRefused&) {
+        throw;  // says what cannot be written itself
       } catch (const Error& error) {
         throw SaveError(replacement.file, error.what());
       }

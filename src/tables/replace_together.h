@@ -24,6 +24,7 @@ struct Replacement {
   std::filesystem::path file;
   std::string_view bytes;
   bool owner_only = false;
+  ContentWriter write;  // when set, writes the content instead of bytes
 };
 
 // Needs the folder's lock (FolderLock). Returns what each file now is, in order. Throws

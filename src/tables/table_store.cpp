@@ -220,9 +220,10 @@ void TableStore::Impl::CheckSavable(const std::filesystem::path& path) {
   }
 }
 
-std::string TableStore::Impl::BytesToSave(const std::filesystem::path& path, FileLayout* layout) {
-  CheckSavable(path);
-  return WriteTableFile(data, layout);
+ContentWriter TableStore::Impl::ContentOf(FileLayout* layout) const {
+  return [this, layout](ContentStream& stream) {
+    WriteTableFile(data, layout, [&stream](std::string_view piece) { stream.Write(piece); });
+  };
 }
 
 bool TableStore::Impl::PlanSplice(const std::filesystem::path& path, SplicePlan& plan) {
@@ -341,9 +342,10 @@ void TableStore::SaveToFile(const std::filesystem::path& file) {
   }
   // Written whole: the file is not the one the store knows, or its layout is not known.
   FileLayout layout;
-  const std::string bytes = WriteTableFile(impl.data, &layout);
   try {
-    impl.RememberFile(file, ReplaceFileAtomically(file, bytes, impl.owner_only));
+    impl.RememberFile(file, ReplaceFileAtomically(file, impl.ContentOf(&layout), impl.owner_only));
+  } catch (const ContentRefused&) {
+    throw;  // a value the file cannot hold says so itself
   } catch (const Error& error) {
     throw fail(error);
   }
@@ -352,14 +354,12 @@ void TableStore::SaveToFile(const std::filesystem::path& file) {
 
 void TableStore::SaveToFilesTogether(const std::filesystem::path& folder,
                                      const std::vector<FileOfStore>& stores) {
-  std::vector<std::string> contents;
   std::vector<FileLayout> layouts(stores.size());
-  for (size_t i = 0; i < stores.size(); ++i) {
-    contents.push_back(stores[i].store->impl_->BytesToSave(stores[i].file, &layouts[i]));
-  }
   std::vector<Replacement> replacements;
   for (size_t i = 0; i < stores.size(); ++i) {
-    replacements.push_back({stores[i].file, contents[i], stores[i].store->impl_->owner_only});
+    Impl& impl = *stores[i].store->impl_;
+    impl.CheckSavable(stores[i].file);
+    replacements.push_back({stores[i].file, {}, impl.owner_only, impl.ContentOf(&layouts[i])});
   }
   const std::vector<FileIdentity> identities = ReplaceFilesTogether(folder, replacements);
   for (size_t i = 0; i < stores.size(); ++i) {

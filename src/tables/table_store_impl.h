@@ -90,8 +90,8 @@ struct TableStore::Impl {
   void RememberFileContents(FileLayout layout);
   // Refuses a file that failed to load; posts the pending record.
   void CheckSavable(const std::filesystem::path& path);
-  // The table as WriteTableFile gives it, refused for a file that failed to load.
-  std::string BytesToSave(const std::filesystem::path& path, FileLayout* layout);
+  // The table's file written whole into a stream, a piece at a time; fills layout as it goes.
+  ContentWriter ContentOf(FileLayout* layout) const;
   // The remembered file spliced into what the data is now, when it is still the file saved or
   // loaded last and the data only grew and changed rows since; false when the file must be
   // written whole. Throws for a value the file cannot hold.

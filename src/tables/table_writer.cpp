@@ -18,8 +18,9 @@ constexpr std::array<std::string_view, 8> kFieldPropertyOrder = {
     "readonly", "required", "hidden", "linkfield", "SUBTYPE", "DECIMALS", "WIDTH", "CALCULATED"};
 
 [[noreturn]] void ThrowUnstorable(const std::string& what, std::string_view text) {
-  throw Error(what + " olyan karaktert tartalmaz, amelyet a táblafájl nem tud tárolni: \"" +
-              std::string(text) + "\"");
+  throw ContentRefused(what +
+                       " olyan karaktert tartalmaz, amelyet a táblafájl nem tud tárolni: \"" +
+                       std::string(text) + "\"");
 }
 
 void AppendAttribute(std::string& out, std::string_view name, std::string_view value) {
@@ -163,18 +164,40 @@ class RowWriter {
   std::vector<std::string> openings_;
 };
 
+// The file's text so far; with a sink, each megabyte or so goes there between rows.
+class Output {
+ public:
+  explicit Output(const ByteSink* sink) : sink_(sink) {}
+  std::string text;
+  uint64_t Offset() const { return handed_ + text.size(); }
+  void RowDone() {
+    if (sink_ != nullptr && text.size() >= kPiece) HandOn();
+  }
+  void HandOn() {
+    (*sink_)(text);
+    handed_ += text.size();
+    text.clear();
+  }
+
+ private:
+  static constexpr size_t kPiece = size_t{1} << 20;
+  const ByteSink* sink_;
+  uint64_t handed_ = 0;
+};
+
 // With an empty log the file holds the visible records only; otherwise every version, and the
 // layout gets where each begins.
-void AppendRows(std::string& out, const TableData& data, FileLayout* layout) {
+void AppendRows(Output& out, const TableData& data, FileLayout* layout) {
   const RowWriter rows(data);
   const bool all_records = !data.change_log.empty();
   if (layout != nullptr && all_records) layout->row_begins.reserve(data.RecordCount());
   for (uint32_t record = 0; record < data.RecordCount(); ++record) {
     if (!all_records && !IsVisibleState(data.states[record])) continue;
     if (layout != nullptr && all_records) {
-      layout->row_begins.push_back(static_cast<uint32_t>(out.size()));
+      layout->row_begins.push_back(static_cast<uint32_t>(out.Offset()));
     }
-    rows.Append(out, record);
+    rows.Append(out.text, record);
+    out.RowDone();
   }
 }
 
@@ -187,24 +210,38 @@ bool FitsLayout(size_t size) { return size <= UINT32_MAX; }
 
 std::string WriteTableFile(const TableData& data) { return WriteTableFile(data, nullptr); }
 
-std::string WriteTableFile(const TableData& data, FileLayout* layout) {
+namespace {
+
+void Write(Output& out, const TableData& data, FileLayout* layout) {
   if (layout != nullptr) *layout = FileLayout();
-  std::string out;
-  out.reserve(256 + data.RecordCount() * (16 + data.fields.size() * 16) +
-              data.change_log.size() * 7);
-  out += kHead;
-  for (const FieldDef& field : data.fields) AppendField(out, field);
-  out += "</FIELDS>";
-  AppendParams(out, data, layout);
-  out += "</METADATA><ROWDATA>";
+  out.text += kHead;
+  for (const FieldDef& field : data.fields) AppendField(out.text, field);
+  out.text += "</FIELDS>";
+  AppendParams(out.text, data, layout);
+  out.text += "</METADATA><ROWDATA>";
   AppendRows(out, data, layout);
   if (layout != nullptr) {
-    layout->rows_end = static_cast<uint32_t>(out.size());
-    layout->known = !data.change_log.empty() && FitsLayout(out.size());
+    layout->rows_end = static_cast<uint32_t>(out.Offset());
+    layout->known = !data.change_log.empty() && FitsLayout(out.Offset());
     if (!layout->known) *layout = FileLayout();
   }
-  out += kTail;
-  return out;
+  out.text += kTail;
+}
+
+}  // namespace
+
+std::string WriteTableFile(const TableData& data, FileLayout* layout) {
+  Output out(nullptr);
+  out.text.reserve(256 + data.RecordCount() * (16 + data.fields.size() * 16) +
+                   data.change_log.size() * 7);
+  Write(out, data, layout);
+  return std::move(out.text);
+}
+
+void WriteTableFile(const TableData& data, FileLayout* layout, const ByteSink& sink) {
+  Output out(&sink);
+  Write(out, data, layout);
+  out.HandOn();
 }
 
 namespace {

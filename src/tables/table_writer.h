@@ -1,19 +1,25 @@
 #pragma once
 // The table file as the program writes it: one line of code page 1250 text, no final newline.
+#include <functional>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "tables/file_io.h"
 #include "tables/table_data.h"
 
 namespace kvadrix::tables {
 
-// Throws kvadrix::Error naming the field when a value holds a character the file cannot hold;
-// nothing is written lossily.
+// Throws ContentRefused (file_io.h) naming the field when a value holds a character the file
+// cannot hold; nothing is written lossily.
 std::string WriteTableFile(const TableData& data);
 // The same, and where its log ends and its rows begin; known only with a log (without one the
 // file leaves the hidden records out).
 std::string WriteTableFile(const TableData& data, FileLayout* layout);
+// The same bytes handed to sink in order, a megabyte or so at a time, so a table of years of
+// play never stands whole in memory. A refused value throws partway.
+using ByteSink = std::function<void(std::string_view piece)>;
+void WriteTableFile(const TableData& data, FileLayout* layout, const ByteSink& sink);
 
 // The bytes WriteTableFile would give, told as the changes to a file it gave earlier for this
 // data: old_layout is that file's, which held the first old_log_size log entries and the first

@@ -3,6 +3,7 @@
 // parser and loads exactly as the parser alone would load it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -109,6 +110,20 @@ void ExpectLayoutPointsAtRows(const TableData& data, std::string_view bytes) {
     EXPECT_EQ(written.row_begins, layout.row_begins);
     EXPECT_EQ(written.log_end, layout.log_end);
     EXPECT_EQ(written.rows_end, layout.rows_end);
+    // A whole save streams the same bytes and layout in pieces of about a megabyte.
+    std::string streamed;
+    size_t largest = 0;
+    FileLayout streamed_layout;
+    WriteTableFile(data, &streamed_layout, [&](std::string_view piece) {
+      streamed += piece;
+      largest = std::max(largest, piece.size());
+    });
+    EXPECT_TRUE(streamed == bytes);
+    EXPECT_EQ(streamed_layout.row_begins, layout.row_begins);
+    EXPECT_EQ(streamed_layout.rows_end, layout.rows_end);
+    if (bytes.size() > (size_t{1} << 20)) {
+      EXPECT_LT(largest, (size_t{1} << 20) + 4096);
+    }
   }
 }
 
