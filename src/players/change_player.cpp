@@ -20,9 +20,8 @@ bool DeleteRowsOfKey(tables::TableStore& store, std::string_view field, int32_t 
   bool deleted = false;
   {
     const tables::FilteredView rows_of_player(store, KeyFilter(field, key));
-    while (rows_of_player.Count() > 0) {
-      store.First();
-      store.Delete();
+    if (rows_of_player.Count() > 0) {
+      store.DeleteView();
       deleted = true;
     }
   }

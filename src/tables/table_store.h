@@ -144,6 +144,9 @@ class TableStore {
   void Edit();
   void Post();
   void Delete();
+  // Deletes every record of the view, in view order, exactly as Delete at the first record
+  // repeated until the view is empty, but with the view brought up to date once.
+  void DeleteView();
   bool Editing() const;  // edit or insert state
 
   void SetFilter(std::string_view text);

@@ -169,6 +169,21 @@ void TableStore::Delete() {
   impl.Notify();
 }
 
+void TableStore::DeleteView() {
+  Impl& impl = *impl_;
+  impl.RequireActive();
+  impl.mode = Impl::Mode::kBrowse;  // as Delete: a record being appended or edited is dropped
+  if (impl.Records().empty()) throw Error("Nincs törölhető rekord: a tábla nézete üres.");
+  for (const uint32_t record : impl.Records()) {
+    impl.data.states[record] = kDeleted;
+    impl.data.change_log.insert(impl.data.change_log.end(), {record + 1, 0, kDeleted});
+  }
+  impl.view.RemovedHidden(impl.data);
+  impl.cursor = 0;
+  impl.eof = impl.Records().empty();
+  impl.Notify();
+}
+
 bool TableStore::Editing() const { return impl_->mode != Impl::Mode::kBrowse; }
 
 std::string TableStore::ViewValue(int view_row, int field) const {

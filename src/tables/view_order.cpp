@@ -105,6 +105,12 @@ void ViewOrder::Removed(const TableData& data, uint32_t record) {
   if (filtering()) Erase(data, filtered_, record);
 }
 
+void ViewOrder::RemovedHidden(const TableData& data) {
+  const auto hidden = [&data](uint32_t record) { return !IsVisibleState(data.states[record]); };
+  std::erase_if(base_, hidden);
+  std::erase_if(filtered_, hidden);
+}
+
 size_t ViewOrder::Position(const TableData& data, uint32_t record, bool* present) const {
   const std::vector<uint32_t>& list = Records();
   const auto at = std::lower_bound(list.begin(), list.end(), record,

@@ -34,6 +34,8 @@ class ViewOrder {
   void Added(const TableData& data, uint32_t record);  // a new record in its own place
   void Replaced(const TableData& data, uint32_t old_record, uint32_t new_record);
   void Removed(const TableData& data, uint32_t record);
+  // Many records deleted or superseded at once: one pass instead of one removal each.
+  void RemovedHidden(const TableData& data);
 
   const std::vector<uint32_t>& Records() const { return filtering() ? filtered_ : base_; }
   // The record's position in Records(), or where it would stand when absent.

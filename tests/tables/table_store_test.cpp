@@ -241,6 +241,55 @@ TEST(TableStore, DeleteMovesToTheFollowingRecord) {
   EXPECT_EQ(ViewColumn(results, "nevkod"), (std::vector<std::string>{"3"}));
 }
 
+// Deleting a whole view at once leaves the same records, log and file as deleting its first
+// record until none is left, for views ordered by an index and holding earlier edits.
+TEST(TableStore, DeletingTheViewAtOnceIsDeletingItsFirstRecordUntilEmpty) {
+  uint32_t seed = 7;
+  const auto next = [&seed](uint32_t range) {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 16) % range;
+  };
+  for (const char* index : {"", "ido", "jatekkod;ido"}) {
+    TableStore at_once(ResultFields());
+    at_once.CreateDataSet();
+    for (int row = 0; row < 300; ++row) {
+      AppendResult(at_once, 1 + int(next(4)), 10001 + int(next(20)), int(next(50)));
+    }
+    at_once.SetFilter("nevkod=2");
+    at_once.SetFiltered(true);
+    for (int edit = 0; edit < 20 && at_once.RecordCount() > 0; ++edit) {
+      at_once.First();
+      for (uint32_t step = next(uint32_t(at_once.RecordCount())); step > 0; --step) at_once.Next();
+      at_once.Edit();
+      at_once.FieldByName("ido").SetAsInteger(int(next(50)));
+      at_once.Post();
+    }
+    at_once.SetFiltered(false);
+    at_once.SetIndexFieldNames(index);
+    at_once.SetFilter("nevkod=3");
+    at_once.SetFiltered(true);
+    TableStore one_by_one(ResultFields());
+    one_by_one.LoadFromBytes(at_once.SaveToBytes(), "eredmenyek.xml");
+    one_by_one.SetIndexFieldNames(index);
+    one_by_one.SetFilter("nevkod=3");
+    one_by_one.SetFiltered(true);
+
+    at_once.DeleteView();
+    while (one_by_one.RecordCount() > 0) {
+      one_by_one.First();
+      one_by_one.Delete();
+    }
+    EXPECT_EQ(at_once.RecordCount(), 0) << index;
+    EXPECT_TRUE(at_once.Eof());
+    EXPECT_EQ(at_once.ChangeLog(), one_by_one.ChangeLog()) << index;
+    EXPECT_EQ(at_once.SaveToBytes(), one_by_one.SaveToBytes()) << index;
+    at_once.SetFiltered(false);
+    one_by_one.SetFiltered(false);
+    EXPECT_EQ(ViewColumn(at_once, "ido"), ViewColumn(one_by_one, "ido")) << index;
+    EXPECT_EQ(ViewColumn(at_once, "nevkod"), ViewColumn(one_by_one, "nevkod")) << index;
+  }
+}
+
 TEST(TableStore, FieldConversions) {
   TableStore players(PlayerFields());
   players.CreateDataSet();
