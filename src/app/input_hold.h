@@ -19,7 +19,6 @@ class InputHold : public QObject {
   explicit InputHold(QWidget* window);
   ~InputHold() override;
   void Release();
-  bool Holding() const { return holding_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

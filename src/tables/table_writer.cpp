@@ -264,7 +264,6 @@ class PieceList {
     }
     text_taken_ = end;
   }
-  uint64_t PendingText() const { return content_.text.size() - text_taken_; }
 
  private:
   SplicedContent& content_;
